@@ -1,0 +1,37 @@
+#pragma once
+// Reading numbers from field texts and writing them back, in the user's
+// locale's decimal separator (any UTF-8 text, passed in by the caller).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace movla {
+
+/// Why a text could not be read; zero means it could.
+enum class ReadError : int {
+  none = 0,
+  not_a_number = 13,
+  overflow = 6,
+};
+
+struct ReadResult {
+  double value = 0.0;
+  ReadError error = ReadError::none;
+
+  explicit operator bool() const { return error == ReadError::none; }
+};
+
+/// An optional sign, decimal digits with at most one separator and an
+/// optional exponent, blanks (space, tab, no-break space) allowed at either
+/// end. Gives the nearest double, or fails.
+ReadResult read_number(std::string_view text, std::string_view decimal_separator);
+
+/// Plain decimal digits, "-" only when negative: 440 -> "440".
+std::string write_whole_number(std::int16_t value);
+
+/// Pattern "0.00": rounded to two places, ties away from zero, no grouping,
+/// no minus on a value that rounds to zero.
+std::string write_two_decimals(double value, std::string_view decimal_separator);
+
+} // namespace movla

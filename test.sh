@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds every tree (default, asan, fuzz) and runs the whole suite. The asan
+# and fuzz suites run as tests of the default tree, so the closing ctest
+# summary covers all of them.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/deps.sh
+movla_ensure_packages "${movla_build_packages[@]}" "${movla_test_packages[@]}"
+
+for preset in asan fuzz release; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+cmake --preset default -DMOVLA_ASAN_DIR="$PWD/build/asan" -DMOVLA_FUZZ_DIR="$PWD/build/fuzz" \
+  -DMOVLA_RELEASE_DIR="$PWD/build/release" >/dev/null
+cmake --build --preset default
+
+ctest --preset default -j "$(nproc)" --timeout 600
