@@ -14,19 +14,48 @@ movla_test_packages=(
   desktop-file-utils appstream
   binutils-mingw-w64-x86-64 librsvg2-bin
   dpkg-dev file
+  locales
 )
+
+# The locales the robustness tests start the program under (a decimal point
+# and two decimal commas). Generated only when missing, so this is a no-op on
+# a machine that has them.
+movla_test_locales=(en_US.UTF-8 de_DE.UTF-8 fr_FR.UTF-8)
+
+movla_ensure_locales() {
+  local missing=() loc have
+  have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+  for loc in "$@"; do
+    local want
+    want=$(echo "$loc" | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+    grep -qx "$want" <<<"$have" || missing+=("$loc")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Generating locales: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  for loc in "${missing[@]}"; do
+    "${sudo[@]}" sed -i "s/^# *\($loc UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc UTF-8" /etc/locale.gen || echo "$loc UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  done
+  "${sudo[@]}" locale-gen >/dev/null
+}
 
 movla_ensure_packages() {
   local missing=() pkg
   for pkg in "$@"; do
     dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null | grep -qx installed || missing+=("$pkg")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  # Asking for the test packages (which include "locales") also brings the
+  # test locales, so that test.sh needs no step of its own for them.
+  case " $* " in *" locales "*) movla_ensure_locales "${movla_test_locales[@]}" ;; esac
 }
 
 export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
