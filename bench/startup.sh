@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Start-up time and resident memory of Movla beside a bare Qt window of the
+# same size and the other calculators that are installed, under Xvfb.
+#
+#   bench/startup.sh [RELEASE_TREE]      (default: build/release)
+#
+# Each run is timed from process start to the MapNotify of its first
+# top-level window (bench/ui/map_watch), and VmRSS is read at that moment.
+# One warm-up round, then MOVLA_BENCH_RUNS rounds (default 7); within a round
+# every program runs once, in an order that rotates from round to round, so
+# that a burst of load on the machine hits them all alike.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+movla_ensure_packages "${movla_build_packages[@]}" libbenchmark-dev \
+  xvfb x11-apps galculator speedcrunch
+
+tree=${1:-build/release}
+runs=${MOVLA_BENCH_RUNS:-7}
+if [ "${MOVLA_BENCH_NO_BUILD:-0}" != 1 ]; then
+  cmake --preset release -B "$tree" >/dev/null
+  cmake --build "$tree" --target movla bare_window map_watch
+fi
+watch=$tree/bench/ui/map_watch
+
+names=(Movla "bare Qt 6 window" xcalc galculator speedcrunch)
+commands=("$tree/app/movla" "$tree/bench/ui/bare_window" xcalc galculator speedcrunch)
+notes=("Qt 6, Release" "Qt 6, Release, 33 plain widgets" "Xt/Athena" "GTK 3" "Qt 5")
+present=()
+for i in "${!names[@]}"; do
+  if command -v "${commands[$i]}" >/dev/null; then present+=("$i"); fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd hands back the display number once the server accepts
+# connections; reading it through a fifo waits for exactly that.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+read -r display_number <"$work/display"
+
+# The same small, clean environment for every program: fresh home and
+# config (the warm-up round writes any first-run files), no session bus.
+mkdir -p "$work/home" "$work/run"
+chmod 700 "$work/run"
+run_env=(env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+  DISPLAY=":$display_number" LANG=C.UTF-8)
+
+for ((round = 0; round <= runs; round++)); do
+  n=${#present[@]}
+  for ((k = 0; k < n; k++)); do
+    i=${present[$(((k + round) % n))]}
+    if ! result=$("${run_env[@]}" "$watch" "${commands[$i]}" 2>>"$work/errors"); then
+      echo "startup.sh: ${names[$i]} failed:" >&2
+      cat "$work/errors" >&2
+      exit 1
+    fi
+    [ "$round" -eq 0 ] || echo "$i $result" >>"$work/samples"
+  done
+done
+
+# Per program: median, min and max of time and memory, then each against Movla.
+awk -v names="$(IFS='|'; echo "${names[*]}")" -v notes="$(IFS='|'; echo "${notes[*]}")" \
+    -v order="${present[*]}" -v runs="$runs" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" '
+  function sort(a, n,   i, j, t) {
+    for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+  }
+  { k = ++count[$1]; ms[$1, k] = $2; kib[$1, k] = $3 }
+  END {
+    split(names, name, "|"); split(notes, note, "|"); split(order, idx, " ")
+    for (p in idx) {
+      i = idx[p]
+      for (k = 1; k <= count[i]; k++) { t[k] = ms[i, k]; m[k] = kib[i, k] / 1024 }
+      sort(t, count[i]); sort(m, count[i])
+      mid = int((count[i] + 1) / 2)
+      tmed[i] = t[mid]; tmin[i] = t[1]; tmax[i] = t[count[i]]
+      mmed[i] = m[mid]; mmin[i] = m[1]; mmax[i] = m[count[i]]
+    }
+    printf "Median of %d runs after a warm-up, interleaved; load average at the end: %s\n\n", runs, load
+    print "| program | start -> window mapped (min-max) | resident memory (min-max) | Movla / it: time | Movla / it: memory |"
+    print "|---|---|---|---|---|"
+    for (p = 1; p <= length(idx); p++) {
+      i = idx[p]
+      printf "| %s (%s) | %.1f ms (%.1f-%.1f) | %.1f MiB (%.1f-%.1f) | %.2f | %.2f |\n", \
+        name[i + 1], note[i + 1], tmed[i], tmin[i], tmax[i], mmed[i], mmin[i], mmax[i], \
+        tmed[0] / tmed[i], mmed[0] / mmed[i]
+    }
+    print ""
+    if (1 in tmed) {
+      printf "Movla vs bare Qt window: time %.2fx (target <= 1.20), memory %.2fx (target <= 1.10)\n", tmed[0] / tmed[1], mmed[0] / mmed[1]
+    }
+    if (2 in tmed) printf "Movla vs xcalc: time %.2fx (target < 1)\n", tmed[0] / tmed[2]
+    if (3 in tmed) printf "Movla vs galculator: time %.2fx (target < 0.5)\n", tmed[0] / tmed[3]
+  }' "$work/samples"
