@@ -1,6 +1,139 @@
 #include "movla/calculator.h"
-// Placeholder until the calculation pass lands.
+
+#include <cmath>
+
+#include "movla/number_text.h"
+
 namespace movla {
-std::string_view field_name(Field) { return {}; }
-void sCalculate_Change(CalculatorFields&, std::string_view) {}
+
+std::string_view field_name(Field field) {
+  static constexpr std::string_view names[field_count] = {
+      "Cents_Change", "Ref_Freq1", "New_Frequency", "Ref_Freq2",   "Freq_More",
+      "Freq_Less",    "Cents_New", "Semitones_New", "Octaves_New",
+  };
+  const auto index = static_cast<std::size_t>(field);
+  return index < field_count ? names[index] : std::string_view{};
+}
+
+namespace {
+
+constexpr std::string_view error_text = "Error";
+
+// One pass's access to the fields and its single error flag. Every step that
+// fails raises the flag and leaves its working value as it was; nothing
+// lowers it but the change from one section to the next.
+class Pass {
+public:
+  Pass(CalculatorFields &fields, std::string_view decimal_separator)
+      : fields_(fields), separator_(decimal_separator) {}
+
+  bool failed() const { return failed_; }
+  void clear() { failed_ = false; }
+
+  /// Reads the field afresh; on failure raises the flag and returns false.
+  bool read(Field field, double &value) {
+    const ReadResult result = read_number(fields_.text(field), separator_);
+    if (!result)
+      return fail();
+    value = result.value;
+    return true;
+  }
+
+  /// Stores an arithmetic result unless it overflowed or is undefined.
+  bool compute(double result, double &value) {
+    if (!std::isfinite(result))
+      return fail();
+    value = result;
+    return true;
+  }
+
+  /// A zero divisor fails even where IEEE would give an infinity or NaN.
+  bool divide(double dividend, double divisor, double &value) {
+    return divisor == 0.0 ? fail() : compute(dividend / divisor, value);
+  }
+
+  bool fail() {
+    failed_ = true;
+    return false;
+  }
+
+  void reset(Field field, std::int16_t default_value) {
+    fields_.set_text(field, write_whole_number(default_value));
+  }
+
+  void show(Field field, double value) {
+    if (failed_)
+      fields_.set_text(field, error_text);
+    else
+      fields_.set_text(field, write_two_decimals(value, separator_));
+  }
+
+private:
+  CalculatorFields &fields_;
+  std::string_view separator_;
+  bool failed_ = false;
+};
+
+constexpr double cents_per_octave = 1200.0;
+constexpr double semitones_per_octave = 12.0;
+constexpr std::int16_t default_cents = 100;
+constexpr std::int16_t default_reference = 440;
+constexpr std::int16_t default_new_frequency = 415;
+
+} // namespace
+
+void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separator) {
+  Pass pass(fields, decimal_separator);
+  double value = 0.0;
+
+  // Section A: the frequencies a number of cents above and below a reference.
+  // An input is reset only when its own text is unreadable, so a bad cents
+  // value does not throw away a good reference; the flag still makes this
+  // section's results read "Error".
+  if (!pass.read(Field::Cents_Change, value))
+    pass.reset(Field::Cents_Change, default_cents);
+  if (!pass.read(Field::Ref_Freq1, value))
+    pass.reset(Field::Ref_Freq1, default_reference);
+
+  double e = 0.0, f = 0.0, up = 0.0, down = 0.0;
+  if (pass.read(Field::Cents_Change, value))
+    pass.compute(value / cents_per_octave, e);
+  pass.compute(std::pow(2.0, e), f);
+  if (pass.read(Field::Ref_Freq1, value))
+    pass.compute(value * f, up);
+  if (pass.read(Field::Ref_Freq1, value))
+    pass.divide(value, f, down);
+  pass.show(Field::Freq_More, up);
+  pass.show(Field::Freq_Less, down);
+  pass.clear();
+
+  // Section B: the interval from a reference frequency to another one. A
+  // zero frequency is replaced by its default without any "Error".
+  if (!pass.read(Field::New_Frequency, value))
+    pass.reset(Field::New_Frequency, default_new_frequency);
+  if (pass.read(Field::New_Frequency, value) && value == 0.0)
+    pass.reset(Field::New_Frequency, default_new_frequency);
+  if (!pass.read(Field::Ref_Freq2, value))
+    pass.reset(Field::Ref_Freq2, default_reference);
+  if (pass.read(Field::Ref_Freq2, value) && value == 0.0)
+    pass.reset(Field::Ref_Freq2, default_reference);
+
+  double a = 0.0, b = 0.0, r = 0.0, l = 0.0;
+  pass.read(Field::New_Frequency, a);
+  pass.read(Field::Ref_Freq2, b);
+  pass.divide(a, b, r);
+  if (r > 0.0)
+    pass.compute(std::log(r), l);
+  else
+    pass.fail();
+
+  double cents = 0.0, semitones = 0.0, octaves = 0.0;
+  pass.compute(l / std::log(2.0) * cents_per_octave, cents);
+  pass.show(Field::Cents_New, cents);
+  pass.compute(l / std::log(2.0) * semitones_per_octave, semitones);
+  pass.show(Field::Semitones_New, semitones);
+  pass.compute(l / std::log(2.0), octaves);
+  pass.show(Field::Octaves_New, octaves);
+}
+
 } // namespace movla

@@ -56,6 +56,6 @@ private:
 /// One calculation pass over the fields. Never fails outward: an unusable
 /// input is reset to its default and its section's results read "Error".
 /// `decimal_separator` is the user's locale's, as UTF-8 ("." or "," or "٫").
-void sCalculate_Change(CalculatorFields& fields, std::string_view decimal_separator);
+void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separator);
 
 } // namespace movla

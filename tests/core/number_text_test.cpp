@@ -1,0 +1,243 @@
+#include "movla/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace {
+
+using movla::read_number;
+using movla::ReadError;
+using movla::write_two_decimals;
+using movla::write_whole_number;
+
+const std::string arabic_separator = "\xD9\xAB"; // U+066B, "٫"
+
+struct ReadCase {
+  std::string in;
+  std::string separator;
+  double out;
+};
+
+// Compares bit patterns, so that -0 and 0 are told apart.
+void expect_reads_as(const ReadCase &c) {
+  const auto result = read_number(c.in, c.separator);
+  ASSERT_TRUE(result) << '"' << c.in << "\" with \"" << c.separator << '"';
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(result.value), std::bit_cast<std::uint64_t>(c.out))
+      << '"' << c.in << "\" gave " << result.value << ", wanted " << c.out;
+}
+
+TEST(ReadNumber, AcceptsPlainDecimalsWithBlanksAndSigns) {
+  const ReadCase cases[] = {
+      {"440", ".", 440},
+      {"  440  ", ".", 440},
+      {"\t440\t", ".", 440},
+      {"\xC2\xA0"
+       "440\xC2\xA0",
+       ".", 440},
+      {" \xC2\xA0\t440 \xC2\xA0", ".", 440},
+      {"-50", ".", -50},
+      {"+50", ".", 50},
+      {"0.0", ".", 0},
+      {"-0", ".", -0.0},
+      {"-0.000", ".", -0.0},
+      {"1.", ".", 1},
+      {".5", ".", 0.5},
+      {"-.5", ".", -0.5},
+      {"007", ".", 7},
+      {"466.1637615180899", ".", 466.1637615180899},
+      {"0.1", ".", 0.1},
+      {"440,5", ",", 440.5},
+      {",25", ",", 0.25},
+      {"440" + arabic_separator + "5", arabic_separator, 440.5},
+      {"-1" + arabic_separator, arabic_separator, -1},
+  };
+  for (const auto &c : cases)
+    expect_reads_as(c);
+}
+
+TEST(ReadNumber, AcceptsExponents) {
+  const ReadCase cases[] = {
+      {"4.4E2", ".", 440},
+      {"4.4e2", ".", 440},
+      {"1e-3", ".", 0.001},
+      {"1e+3", ".", 1000},
+      {"4,4e2", ",", 440},
+      {".5e1", ".", 5},
+      {"1E0000000000000000000000000000002", ".", 100},
+      {"1.7976931348623157e308", ".", DBL_MAX},
+      {"4.9406564584124654e-324", ".", 4.9406564584124654e-324},
+      // Underflow is no failure: it gives 0 or a denormal, keeping the sign.
+      {"1e-400", ".", 0.0},
+      {"-1e-400", ".", -0.0},
+      {"2.4703282292062327e-324", ".", 0.0},
+      {"2.4703282292062328e-324", ".", 4.9406564584124654e-324},
+      {"1e-99999999999999999999999", ".", 0.0},
+      {"0e999999999", ".", 0.0},
+  };
+  for (const auto &c : cases)
+    expect_reads_as(c);
+}
+
+TEST(ReadNumber, RoundsLongDigitRunsCorrectly) {
+  // The exact midpoint between 1 and the next double, then just above it.
+  const std::string midpoint = "1.00000000000000011102230246251565404236316680908203125";
+  expect_reads_as({midpoint, ".", 1.0});
+  expect_reads_as({midpoint + std::string(1000, '0') + "1", ".", 1.0000000000000002});
+  expect_reads_as({midpoint + std::string(30000, '0'), ".", 1.0});
+  expect_reads_as({std::string(30000, '0') + "1.5", ".", 1.5});
+  expect_reads_as({"0." + std::string(30000, '0') + "1e30001", ".", 1.0});
+  expect_reads_as({"1" + std::string(300, '0') + "e-300", ".", 1.0});
+  expect_reads_as({"-" + std::string(400, '9') + "e-400", ".", -1.0});
+}
+
+TEST(ReadNumber, RejectsWhatIsNotAPlainNumber) {
+  const struct {
+    std::string in;
+    std::string separator;
+  } cases[] = {
+      {"", "."},
+      {"   ", "."},
+      {"\xC2\xA0", "."},
+      {"abc", "."},
+      {"440Hz", "."},
+      {"4 40", "."},
+      {"4\xC2\xA0"
+       "40",
+       "."},
+      {".", "."},
+      {"+", "."},
+      {"-", "."},
+      {"+-1", "."},
+      {"--1", "."},
+      {"1.2.3", "."},
+      {"1,000", "."},
+      {"1,000.5", "."},
+      {"1.000,5", ","},
+      {"440.5", ","},
+      {"$5", "."},
+      {"5€", "."},
+      {"(5)", "."},
+      {"5-", "."},
+      {"5+", "."},
+      {"0x10", "."},
+      {"0X1p3", "."},
+      {"inf", "."},
+      {"-infinity", "."},
+      {"nan", "."},
+      {"1e", "."},
+      {"1e+", "."},
+      {"e5", "."},
+      {".e5", "."},
+      {"1e5.5", "."},
+      {"1e 5", "."},
+      {"1 e5", "."},
+      {"\xC2"
+       "5",
+       "."},
+      {"5\xA0", "."},
+      {"440.5", arabic_separator},
+      {"\xD9"
+       "5",
+       arabic_separator},
+      {std::string("1\0"
+                   "2",
+                   3),
+       "."},
+  };
+  for (const auto &c : cases) {
+    const auto result = read_number(c.in, c.separator);
+    EXPECT_FALSE(result) << '"' << c.in << "\" read as " << result.value;
+    EXPECT_EQ(result.error, ReadError::not_a_number) << '"' << c.in << '"';
+  }
+}
+
+TEST(ReadNumber, FailsBeyondTheLargestDouble) {
+  const std::string cases[] = {
+      std::string(400, '9'),     "-" + std::string(400, '1'), "1e309",
+      "-1e99999999999999999999", "1.7976931348623159e308",    std::string(32767, '7'),
+  };
+  for (const auto &in : cases) {
+    const auto result = read_number(in, ".");
+    EXPECT_FALSE(result) << in.substr(0, 40);
+    EXPECT_EQ(result.error, ReadError::overflow) << in.substr(0, 40);
+  }
+}
+
+TEST(WriteWholeNumber, WritesPlainDigits) {
+  const struct {
+    std::int16_t in;
+    std::string_view out;
+  } cases[] = {{100, "100"}, {440, "440"},     {415, "415"},      {0, "0"},
+               {-5, "-5"},   {32767, "32767"}, {-32768, "-32768"}};
+  for (const auto &c : cases)
+    EXPECT_EQ(write_whole_number(c.in), c.out);
+}
+
+TEST(WriteTwoDecimals, RoundsToTwoPlaces) {
+  const struct {
+    double in;
+    std::string separator;
+    std::string out;
+  } cases[] = {
+      {466.1637615180899, ".", "466.16"},
+      {415.3046975799451, ".", "415.30"},
+      {-101.27062474844692, ".", "-101.27"},
+      {-1.012706247484469, ".", "-1.01"},
+      {-0.08439218729037243, ".", "-0.08"},
+      {0, ".", "0.00"},
+      {1200, ".", "1200.00"},
+      {0.5, ".", "0.50"},
+      {999.995, ".", "1000.00"}, // just above the tie as a double
+      {0.015, ".", "0.01"},      // just below the tie as a double
+      {1e21, ".", "1000000000000000000000.00"},
+      {4.9406564584124654e-324, ".", "0.00"},
+      {440.5, ",", "440,50"},
+      {-0.08439218729037243, ",", "-0,08"},
+      {440.5, arabic_separator, "440" + arabic_separator + "50"},
+      {1200, "", "120000"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(write_two_decimals(c.in, c.separator), c.out) << c.in;
+}
+
+TEST(WriteTwoDecimals, BreaksExactTiesAwayFromZero) {
+  const struct {
+    double in;
+    std::string_view out;
+  } cases[] = {
+      {0.125, "0.13"},
+      {-0.125, "-0.13"},
+      {0.375, "0.38"},
+      {0.625, "0.63"},
+      {-0.625, "-0.63"},
+      {0.875, "0.88"},
+      {440.125, "440.13"},
+      {-440.125, "-440.13"},
+      {2.5, "2.50"},
+      {0x1p49 + 0.125, "562949953421312.13"},
+      {0x1p49 + 0.625, "562949953421312.63"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(write_two_decimals(c.in, "."), c.out) << c.in;
+}
+
+TEST(WriteTwoDecimals, WritesNoMinusOnAZeroResult) {
+  for (double in : {-0.0, -0.004, -0.00499, -4.9406564584124654e-324})
+    EXPECT_EQ(write_two_decimals(in, ","), "0,00") << in;
+  EXPECT_EQ(write_two_decimals(-0.005000000000000001, ","), "-0,01");
+}
+
+TEST(WriteTwoDecimals, WritesEveryDigitOfHugeValues) {
+  const std::string max = write_two_decimals(DBL_MAX, ".");
+  EXPECT_EQ(max.size(), 309u + 3u);
+  EXPECT_EQ(max.substr(0, 20), "17976931348623157081");
+  EXPECT_EQ(max.substr(max.size() - 3), ".00");
+  EXPECT_EQ(write_two_decimals(-1e300, ",").size(), 1u + 301u + 3u);
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+// read_number against the C library's strtod in the C locale, on random
+// decimal strings: both must give the very same double.
+
+#include "movla/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#include <random>
+#include <string>
+
+namespace {
+
+class CLocale {
+public:
+  CLocale() : locale_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))) {}
+  ~CLocale() { freelocale(locale_); }
+  CLocale(const CLocale &) = delete;
+  CLocale &operator=(const CLocale &) = delete;
+  double strtod(const std::string &text) const { return strtod_l(text.c_str(), nullptr, locale_); }
+
+private:
+  locale_t locale_;
+};
+
+// Digit runs of every length class: short ones like typed input, ones near
+// the 17 digits that matter, and long ones that need exact arithmetic.
+std::string random_decimal(std::mt19937_64 &rng) {
+  auto below = [&](std::uint64_t n) { return static_cast<std::size_t>(rng() % n); };
+  std::string text;
+  if (below(3) == 0)
+    text += below(2) ? '-' : '+';
+  static constexpr std::size_t lengths[] = {3, 8, 17, 20, 40, 800};
+  const std::size_t int_digits = below(lengths[below(std::size(lengths))] + 1);
+  const bool point = int_digits == 0 || below(3) != 0;
+  const std::size_t frac_digits = point ? below(lengths[below(std::size(lengths))] + 1) : 0;
+  auto digits = [&](std::size_t n) {
+    // Runs of zeros and nines now and then, near ties and carries.
+    const int style = static_cast<int>(below(4));
+    for (std::size_t i = 0; i < n; ++i)
+      text += style == 0 ? '0' : style == 1 ? '9' : static_cast<char>('0' + below(10));
+  };
+  digits(int_digits);
+  if (point) {
+    text += '.';
+    digits(frac_digits == 0 && int_digits == 0 ? 1 : frac_digits);
+  }
+  if (below(2) == 0) {
+    text += below(2) ? 'e' : 'E';
+    if (below(2))
+      text += below(2) ? '-' : '+';
+    text += std::to_string(below(2) ? below(30) : below(700));
+  }
+  return text;
+}
+
+TEST(ReadNumberVsStrtod, GivesTheSameDoubleOnRandomDecimals) {
+  const CLocale c_locale;
+  std::mt19937_64 rng(20240611);
+  int overflows = 0, checked = 0;
+  for (int i = 0; i < 100'000; ++i) {
+    const std::string text = random_decimal(rng);
+    errno = 0;
+    const double expected = c_locale.strtod(text);
+    const auto result = movla::read_number(text, ".");
+    if (std::isinf(expected)) {
+      ++overflows;
+      EXPECT_EQ(result.error, movla::ReadError::overflow) << text;
+      continue;
+    }
+    ASSERT_TRUE(result) << text;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(result.value), std::bit_cast<std::uint64_t>(expected))
+        << text << ": " << result.value << " vs " << expected;
+
+    // The same digits with a comma read the same.
+    std::string with_comma = text;
+    if (const auto p = with_comma.find('.'); p != std::string::npos)
+      with_comma[p] = ',';
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(movla::read_number(with_comma, ",").value),
+              std::bit_cast<std::uint64_t>(expected))
+        << with_comma;
+    ++checked;
+  }
+  // Guard the generator: both outcomes must actually be exercised.
+  EXPECT_GT(overflows, 100);
+  EXPECT_GT(checked, 80'000);
+}
+
+// An exact tie printed to three places ends in 5; drop it and count the
+// magnitude up by one hundredth.
+std::string away_from_zero(double tie) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.3f", tie);
+  std::string text = buffer;
+  text.pop_back();
+  std::size_t i = text.size();
+  while (i-- > 0) {
+    if (text[i] == '.' || text[i] == '-')
+      continue;
+    if (text[i] != '9') {
+      ++text[i];
+      return text;
+    }
+    text[i] = '0';
+  }
+  text.insert(text[0] == '-' ? 1 : 0, 1, '1');
+  return text;
+}
+
+// Away from exact ties, write_two_decimals must agree with glibc's exact
+// printf; at exact ties it must be printf's neighbour away from zero.
+TEST(WriteTwoDecimalsVsPrintf, AgreesOnRandomDoubles) {
+  std::mt19937_64 rng(7);
+  char buffer[400];
+  for (int i = 0; i < 100'000; ++i) {
+    double value = 0;
+    switch (i % 3) {
+    case 0: // any finite double
+      do
+        value = std::bit_cast<double>(rng());
+      while (!std::isfinite(value));
+      break;
+    case 1: // musical range
+      value = std::ldexp(static_cast<double>(rng() >> 11), -53) * 4000.0 - 2000.0;
+      break;
+    default: // eighths and hundredths, to hit ties
+      value = static_cast<double>(static_cast<std::int64_t>(rng() % 2'000'000) - 1'000'000) /
+              (i % 2 ? 8.0 : 100.0);
+    }
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    std::string expected = buffer;
+    if (expected == "-0.00")
+      expected = "0.00";
+    const double eighths = value * 8.0;
+    if (std::fabs(eighths) < 0x1p53 && std::fmod(eighths, 2.0) != 0 &&
+        eighths == std::trunc(eighths))
+      expected = away_from_zero(value);
+    ASSERT_EQ(movla::write_two_decimals(value, "."), expected) << value;
+  }
+}
+
+} // namespace
