@@ -13,7 +13,7 @@ movla_test_packages=(
   xvfb xauth x11-utils imagemagick
   desktop-file-utils appstream
   binutils-mingw-w64-x86-64 librsvg2-bin
-  dpkg-dev file
+  dpkg-dev file python3
   locales
 )
 

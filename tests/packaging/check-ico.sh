@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# The committed Windows icon must hold the current PNG renders: rebuilding it
+# from resources/icons has to give the same bytes.
+# Usage: check-ico.sh SOURCE_DIR
+. "$(dirname "$0")/common.sh"
+src=$1
+python3 "$src/packaging/windows/make-ico.py" "$movla_tmp/movla.ico"
+cmp -s "$movla_tmp/movla.ico" "$src/packaging/windows/movla.ico" ||
+  fail "packaging/windows/movla.ico is stale: run packaging/windows/make-ico.py"
+echo "movla.ico matches resources/icons"

@@ -1,0 +1,88 @@
+// The name and version the program reports must be the ones the desktop
+// metadata and the Debian package carry; all of them come from MOVLA_VERSION
+// in CMake, and this test catches any of them drifting away.
+#include "application.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Metainfo {
+  QString id;
+  QString name;
+  QStringList releases;
+};
+
+Metainfo readMetainfo() {
+  QFile file(QStringLiteral(MOVLA_METAINFO_FILE));
+  if (!file.open(QIODevice::ReadOnly))
+    qFatal("cannot read %s", MOVLA_METAINFO_FILE);
+  Metainfo info;
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement)
+      continue;
+    // Only the untranslated <name>; <name xml:lang=…> would be a translation.
+    if (xml.name() == u"id")
+      info.id = xml.readElementText();
+    else if (xml.name() == u"name" && !xml.attributes().hasAttribute(QStringLiteral("xml:lang")))
+      info.name = xml.readElementText();
+    else if (xml.name() == u"release")
+      info.releases << xml.attributes().value(QStringLiteral("version")).toString();
+  }
+  if (xml.hasError())
+    qFatal("%s: %s", MOVLA_METAINFO_FILE, qPrintable(xml.errorString()));
+  return info;
+}
+
+QString desktopEntry(const QString& key) {
+  QFile file(QStringLiteral(MOVLA_DESKTOP_FILE));
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    qFatal("cannot read %s", MOVLA_DESKTOP_FILE);
+  const QString prefix = key + QLatin1Char('=');
+  while (!file.atEnd()) {
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (line.startsWith(prefix))
+      return line.mid(prefix.size());
+  }
+  return {};
+}
+
+} // namespace
+
+class tst_AppInfo : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { movla::setApplicationInfo(); }
+
+  void programReportsNameAndVersion() {
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Movla"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00.0009"));
+    // The same values CMake passes to the packaging.
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral(MOVLA_EXPECTED_NAME));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(MOVLA_EXPECTED_VERSION));
+  }
+
+  void metadataCarriesTheSameNameAndVersion() {
+    const Metainfo info = readMetainfo();
+    QCOMPARE(info.id, QStringLiteral(MOVLA_EXPECTED_APP_ID));
+    QCOMPARE(info.name, QCoreApplication::applicationName());
+    // The newest release comes first in AppStream.
+    QVERIFY(!info.releases.isEmpty());
+    QCOMPARE(info.releases.first(), QCoreApplication::applicationVersion());
+    QCOMPARE(desktopEntry(QStringLiteral("Name")), QCoreApplication::applicationName());
+    QCOMPARE(desktopEntry(QStringLiteral("Icon")), QStringLiteral(MOVLA_EXPECTED_APP_ID));
+  }
+
+  void packageCarriesTheSameVersion() {
+    QCOMPARE(QStringLiteral(MOVLA_PACKAGE_VERSION), QCoreApplication::applicationVersion());
+  }
+};
+
+QTEST_MAIN(tst_AppInfo)
+#include "tst_appinfo.moc"
