@@ -1,0 +1,17 @@
+#include "application.h"
+#include "fMovla.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  movla::setApplicationInfo();
+
+  fMovla window;
+  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                         window.screen()->availableGeometry()));
+  window.show();
+  return QApplication::exec();
+}
