@@ -1,9 +1,11 @@
 #include "movla/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -50,6 +52,11 @@ constexpr std::size_t kept_digits = 780;
 
 // Far beyond any double's range in either direction, yet far from int64's.
 constexpr std::int64_t exponent_limit = 1'000'000'000;
+
+// The powers of ten that a double holds exactly.
+constexpr double exact_powers_of_ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 } // namespace
 
@@ -114,6 +121,24 @@ ReadResult read_number(std::string_view text, std::string_view decimal_separator
   if (first_nonzero == digit_count)
     return {negative ? -0.0 : 0.0, ReadError::none};
 
+  // Decimal position of the leading digit: the value lies in [10^lead, 10^(lead+1)).
+  const std::int64_t lead = static_cast<std::int64_t>(int_count) -
+                            static_cast<std::int64_t>(first_nonzero) - 1 + exponent;
+
+  // Typed numbers are short: when the digits and the power of ten are both
+  // exact doubles, one multiplication or division rounds correctly by itself.
+  if (const std::size_t significant = digit_count - first_nonzero; significant <= 19) {
+    std::uint64_t mantissa = 0;
+    for (std::size_t i = first_nonzero; i < digit_count; ++i)
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit_at(i) - '0');
+    const std::int64_t scale = lead + 1 - static_cast<std::int64_t>(significant);
+    if (mantissa <= (std::uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
+      double value = static_cast<double>(mantissa);
+      value = scale < 0 ? value / exact_powers_of_ten[-scale] : value * exact_powers_of_ten[scale];
+      return {negative ? -value : value, ReadError::none};
+    }
+  }
+
   // Rewrite as significant digits and an exponent, value = digits x 10^scale,
   // in from_chars' own form; it rounds correctly and ignores the locale.
   char buffer[1 + kept_digits + 1 + 24];
@@ -131,9 +156,6 @@ ReadResult read_number(std::string_view text, std::string_view decimal_separator
       break;
     }
   }
-  // Decimal position of the leading digit: the value lies in [10^lead, 10^(lead+1)).
-  const std::int64_t lead = static_cast<std::int64_t>(int_count) -
-                            static_cast<std::int64_t>(first_nonzero) - 1 + exponent;
   std::int64_t scale = lead + 1 - static_cast<std::int64_t>(taken);
   scale = std::clamp(scale, -exponent_limit, exponent_limit);
   *out++ = 'e';
@@ -163,41 +185,54 @@ std::string write_two_decimals(double value, std::string_view decimal_separator)
   // Room for the 309 integer digits of the largest double, sign, point and two.
   char buffer[320];
   char *const last = buffer + sizeof buffer;
-  char *end = nullptr;
+  char *out = buffer;
+  std::string_view whole, hundredths;
 
-  // to_chars rounds exact ties to even. A double lies exactly halfway
-  // between two hundredths only when eight times it is an odd integer,
-  // which is below 2^53 and thus exact in 64-bit integer arithmetic.
-  const double eighths = value * 8.0;
-  const double magnitude_eighths = std::fabs(eighths);
-  if (magnitude_eighths < 0x1p53) {
-    const auto n = static_cast<std::uint64_t>(magnitude_eighths);
-    if (static_cast<double>(n) == magnitude_eighths && (n & 1) != 0) {
-      const std::uint64_t hundredths = (n * 25 + 1) / 2; // n/8 * 100, tie away from zero
-      char *out = buffer;
-      if (value < 0)
-        *out++ = '-';
-      out = std::to_chars(out, last, hundredths / 100).ptr;
-      *out++ = '.';
-      *out++ = static_cast<char>('0' + hundredths % 100 / 10);
-      *out++ = static_cast<char>('0' + hundredths % 10);
-      end = out;
-    }
+  // value = m * 2^e exactly. Below 2^64 the rounded number of hundredths
+  // fits 64 bits and follows from m * 100 by a shift, its remainder telling
+  // exactly whether the value lies below, on or above the midpoint.
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const bool negative = (bits >> 63) != 0;
+  const auto biased_exponent = static_cast<int>((bits >> 52) & 0x7ff);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t m = biased_exponent == 0 ? fraction : fraction | std::uint64_t{1} << 52;
+  const int e = (biased_exponent == 0 ? 1 : biased_exponent) - 1075;
+
+  if (e < 0) {
+    std::uint64_t count = 0; // hundredths, rounded half away from zero
+    if (const int shift = -e; shift < 64) {
+      const std::uint64_t scaled = m * 100; // below 2^60
+      count = scaled >> shift;
+      const std::uint64_t remainder = scaled & ((std::uint64_t{1} << shift) - 1);
+      if (remainder >= std::uint64_t{1} << (shift - 1))
+        ++count;
+    } // else the value is below 2^-11 and rounds to zero
+    if (negative && count != 0)
+      *out++ = '-';
+    out = std::to_chars(out, last, count / 100).ptr;
+    const char pair[2] = {static_cast<char>('0' + count % 100 / 10),
+                          static_cast<char>('0' + count % 10)};
+    whole = std::string_view(buffer, static_cast<std::size_t>(out - buffer));
+    std::memcpy(out, pair, 2);
+    hundredths = std::string_view(out, 2);
+  } else if (e <= 11) { // a whole number below 2^64
+    if (negative)
+      *out++ = '-';
+    out = std::to_chars(out, last, m << e).ptr;
+    whole = std::string_view(buffer, static_cast<std::size_t>(out - buffer));
+    hundredths = "00";
+  } else {
+    // Larger doubles are whole numbers too; to_chars writes all their digits.
+    out = std::to_chars(buffer, last, value, std::chars_format::fixed, 0).ptr;
+    whole = std::string_view(buffer, static_cast<std::size_t>(out - buffer));
+    hundredths = "00";
   }
-  if (end == nullptr)
-    end = std::to_chars(buffer, last, value, std::chars_format::fixed, 2).ptr;
 
-  const char *begin = buffer;
-  // A negative value that rounds to zero (or -0 itself) is written unsigned.
-  if (*begin == '-' && end - begin == 5 && begin[1] == '0' && begin[3] == '0' && begin[4] == '0')
-    ++begin;
-
-  const char *point = end - 3;
   std::string text;
-  text.reserve(static_cast<std::size_t>(end - begin) - 1 + decimal_separator.size());
-  text.append(begin, static_cast<std::size_t>(point - begin));
+  text.reserve(whole.size() + decimal_separator.size() + 2);
+  text.append(whole);
   text.append(decimal_separator);
-  text.append(point + 1, 2);
+  text.append(hundredths);
   return text;
 }
 
