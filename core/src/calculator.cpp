@@ -27,7 +27,6 @@ public:
   Pass(CalculatorFields &fields, std::string_view decimal_separator)
       : fields_(fields), separator_(decimal_separator) {}
 
-  bool failed() const { return failed_; }
   void clear() { failed_ = false; }
 
   /// Reads the field afresh; on failure raises the flag and returns false.

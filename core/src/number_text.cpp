@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -44,7 +43,7 @@ bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Any midpoint between two doubles has at most 767 significant digits, so
+// Any midpoint between two doubles has fewer than 770 significant digits, so
 // keeping more than that and standing in one non-zero digit for whatever
 // non-zero tail follows rounds exactly as the whole number would. It also
 // bounds the buffer handed to from_chars, whatever the length of the text.
@@ -210,10 +209,9 @@ std::string write_two_decimals(double value, std::string_view decimal_separator)
     if (negative && count != 0)
       *out++ = '-';
     out = std::to_chars(out, last, count / 100).ptr;
-    const char pair[2] = {static_cast<char>('0' + count % 100 / 10),
-                          static_cast<char>('0' + count % 10)};
     whole = std::string_view(buffer, static_cast<std::size_t>(out - buffer));
-    std::memcpy(out, pair, 2);
+    out[0] = static_cast<char>('0' + count % 100 / 10);
+    out[1] = static_cast<char>('0' + count % 10);
     hundredths = std::string_view(out, 2);
   } else if (e <= 11) { // a whole number below 2^64
     if (negative)

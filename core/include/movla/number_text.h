@@ -24,14 +24,16 @@ struct ReadResult {
 
 /// An optional sign, decimal digits with at most one separator and an
 /// optional exponent, blanks (space, tab, no-break space) allowed at either
-/// end. Gives the nearest double, or fails.
+/// end. Gives the nearest double (0 or a denormal on underflow), or fails:
+/// overflow beyond the largest double, not_a_number for any other form.
 ReadResult read_number(std::string_view text, std::string_view decimal_separator);
 
 /// Plain decimal digits, "-" only when negative: 440 -> "440".
 std::string write_whole_number(std::int16_t value);
 
-/// Pattern "0.00": rounded to two places, ties away from zero, no grouping,
-/// no minus on a value that rounds to zero.
+/// Pattern "0.00" for a finite value: its exact value rounded to two places,
+/// exact ties away from zero, every integer digit, no grouping, and no minus
+/// on a value that rounds to zero.
 std::string write_two_decimals(double value, std::string_view decimal_separator);
 
 } // namespace movla
