@@ -230,12 +230,4 @@ TEST(CalculationPass, TheNextPassComputesFromTheResetInputs) {
   EXPECT_EQ(fields.text(Field::Octaves_New), "-0.06");
 }
 
-TEST(FieldName, NamesEveryField) {
-  const std::string_view names[] = {"Cents_Change", "Ref_Freq1",     "New_Frequency",
-                                    "Ref_Freq2",    "Freq_More",     "Freq_Less",
-                                    "Cents_New",    "Semitones_New", "Octaves_New"};
-  for (std::size_t i = 0; i < movla::field_count; ++i)
-    EXPECT_EQ(movla::field_name(static_cast<Field>(i)), names[i]);
-}
-
 } // namespace
