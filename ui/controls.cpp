@@ -35,6 +35,11 @@ QFont fontOf(const Font &font) {
   qfont.setPointSizeF(font.points);
   qfont.setBold(font.bold);
   qfont.setItalic(font.italic);
+  // Liberation Sans stands in for the bitmap face "MS Sans Serif" (see
+  // setApplicationInfo) and runs a little wider at the same pixel size;
+  // condensed by 5% it keeps every text within the controls laid out for it.
+  if (qfont.family() == QLatin1String("MS Sans Serif"))
+    qfont.setStretch(95);
   return qfont;
 }
 
@@ -129,8 +134,9 @@ void buildControls(std::span<const Control> table, QWidget *window) {
     if (control.tabIndex != noTabIndex && (widget->focusPolicy() & Qt::TabFocus))
       tabStops.emplace_back(control.tabIndex, widget);
   }
-  for (QWidget *band : bands)
-    band->lower();
+  // Lowered last first, so that the bands keep their table order beneath everything.
+  for (auto band = bands.rbegin(); band != bands.rend(); ++band)
+    (*band)->lower();
 
   std::ranges::sort(tabStops, {}, &std::pair<int, QWidget *>::first);
   for (std::size_t i = 1; i < tabStops.size(); ++i)

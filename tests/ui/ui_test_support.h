@@ -1,0 +1,46 @@
+#pragma once
+// Helpers shared by the window tests: answering modal windows without
+// blocking in exec(), and checking that a control's text fits it.
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace movla::test {
+
+/// Calls `answer` with the next modal window once it is showing. Whatever
+/// `answer` leaves open is closed afterwards, so that a failing check ends
+/// the modal loop instead of hanging the test.
+inline void whenModalOpens(std::function<void(QWidget *)> answer) {
+  auto *poll = new QTimer(qApp);
+  const QDeadlineTimer deadline(5000);
+  QObject::connect(poll, &QTimer::timeout, qApp, [poll, deadline, answer] {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) {
+      if (deadline.hasExpired())
+        poll->deleteLater();
+      return;
+    }
+    poll->stop();
+    poll->deleteLater();
+    const QPointer<QWidget> open(modal);
+    answer(modal);
+    if (open && open->isVisible())
+      open->close();
+  });
+  poll->start(10);
+}
+
+/// Width of the text as drawn, without the "&" that marks an access key.
+inline qreal textWidth(const QWidget *widget, QString text) {
+  text.remove(QLatin1Char('&'));
+  return QFontMetricsF(widget->font()).horizontalAdvance(text);
+}
+
+} // namespace movla::test
