@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The program started where no display can be opened must say so in one line
+# and exit with status 1, not abort with a core dump (Qt's default).
+#   no_display.sh PATH/TO/movla
+set -u
+movla=$1
+failures=0
+
+expect_clean_exit() {
+  local what=$1
+  shift
+  local err status
+  err=$(mktemp)
+  "$@" "$movla" 2>"$err" >/dev/null </dev/null
+  status=$?
+  local lines
+  lines=$(wc -l <"$err")
+  if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] || ! grep -q '^movla: cannot open a display' "$err"; then
+    echo "FAIL $what: status $status, $lines line(s) on stderr:"
+    sed 's/^/  /' "$err"
+    failures=$((failures + 1))
+  else
+    echo "ok   $what: $(cat "$err")"
+  fi
+  rm -f "$err"
+}
+
+expect_clean_exit "no display variable" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
+
+# A display number with no server behind it.
+n=99
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+expect_clean_exit "DISPLAY=:$n with no server" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$n"
+
+[ "$failures" -eq 0 ]
