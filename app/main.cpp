@@ -1,4 +1,5 @@
 #include "application.h"
+#include "display_guard.h"
 #include "fMovla.h"
 
 #include <QApplication>
@@ -6,7 +7,9 @@
 #include <QStyle>
 
 int main(int argc, char *argv[]) {
+  movla::DisplayGuard guard;
   QApplication app(argc, argv);
+  guard.release();
   movla::setApplicationInfo();
 
   fMovla window;
