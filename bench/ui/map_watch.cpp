@@ -27,7 +27,7 @@ double now_ms() {
 long resident_kib(pid_t pid) {
   char path[64];
   std::snprintf(path, sizeof path, "/proc/%d/status", static_cast<int>(pid));
-  FILE* f = std::fopen(path, "r");
+  FILE *f = std::fopen(path, "r");
   if (!f)
     return -1;
   char line[256];
@@ -52,12 +52,12 @@ void stop(pid_t pid) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   if (argc < 2) {
     std::fprintf(stderr, "usage: map_watch PROGRAM [ARGS...]\n");
     return 2;
   }
-  Display* display = XOpenDisplay(nullptr);
+  Display *display = XOpenDisplay(nullptr);
   if (!display) {
     std::fprintf(stderr, "map_watch: cannot open the display\n");
     return 2;
@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     pollfd p{fd, POLLIN, 0};
-    poll(&p, 1, left < 100 ? static_cast<int>(left) + 1 : 100); // 100 ms: only to notice an early exit
+    poll(&p, 1,
+         left < 100 ? static_cast<int>(left) + 1 : 100); // 100 ms: only to notice an early exit
   }
 }
