@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QImageReader>
+#include <QPixmap>
 #include <QString>
 
 namespace movla {
@@ -23,9 +25,17 @@ void setApplicationInfo() {
 }
 
 QIcon programIcon() {
+  // A window manager draws a window's icon at 64 pixels at most; menus and
+  // launchers take larger sizes from the installed hicolor icons.
   QIcon icon;
-  for (const int size : {16, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/movla/icons/movla-%1.png").arg(size), QSize(size, size));
+  for (const int size : {16, 32, 48, 64}) {
+    // Qt's own PNG reader, named: left to detect the format, Qt loads every
+    // image-format plugin to probe the data, which costs start-up more than
+    // the decoding itself.
+    QImageReader reader(QStringLiteral(":/movla/icons/movla-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
   return icon;
 }
 

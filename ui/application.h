@@ -10,7 +10,8 @@ namespace movla {
 /// ("MS Sans Serif", "Arial") onto metric-compatible Liberation fonts.
 void setApplicationInfo();
 
-/// The program's icon, from the PNGs embedded in the binary.
+/// The program's icon, from the PNGs embedded in the binary; as the
+/// application's icon it is every window's icon.
 QIcon programIcon();
 
 } // namespace movla

@@ -1,6 +1,5 @@
 #include "fAbout.h"
 
-#include "application.h"
 #include "controls.h"
 
 #include <QGuiApplication>
@@ -70,7 +69,6 @@ constexpr int clientHeight = 5700;
 fAbout::fAbout(QWidget *parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fAbout"));
   setWindowTitle(QStringLiteral("About Movla"));
-  setWindowIcon(movla::programIcon());
   QPalette background = palette();
   background.setColor(QPalette::Window, QColor(192, 192, 192));
   setPalette(background);

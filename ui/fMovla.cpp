@@ -1,6 +1,5 @@
 #include "fMovla.h"
 
-#include "application.h"
 #include "controls.h"
 #include "fAbout.h"
 
@@ -100,7 +99,6 @@ fMovla::fMovla(const QLocale &locale, QWidget *parent)
     : QWidget(parent), decimalSeparator_(locale.decimalPoint().toStdString()) {
   setObjectName(QStringLiteral("fMovla"));
   setWindowTitle(QStringLiteral("Movla - Cents to Hz Calculator"));
-  setWindowIcon(movla::programIcon());
   resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
   QPalette background = palette();
   background.setColor(QPalette::Window, QColor::fromRgb(lightYellow.rgb));

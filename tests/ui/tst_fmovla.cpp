@@ -173,7 +173,7 @@ void tst_fMovla::windowHasItsCaptionSizeAndColours() {
   QCOMPARE(window_->size(), QSize(676, 409));
   QCOMPARE(window_->palette().color(QPalette::Window), QColor(255, 255, 192));
   QVERIFY(!window_->windowIcon().isNull());
-  QCOMPARE(window_->windowIcon().availableSizes().size(), 6);
+  QCOMPARE(window_->windowIcon().availableSizes().size(), 4);
   // A normal, sizable frame.
   QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
   QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
