@@ -28,3 +28,6 @@ convert -size 36x280 gradient:'#000080'-'#c0c0ff' "${left[@]}" \
 mapfile -t right < <(staves 26 '#9090d0')
 convert -size 27x280 gradient:'#c0c0ff'-'#ffffff' -strokewidth 1 "${right[@]}" \
   -quality 92 resources/about-right.jpg
+
+# The Windows icon is packed from the same PNGs.
+python3 packaging/windows/make-ico.py

@@ -13,6 +13,7 @@ namespace movla {
 void setApplicationInfo() {
   QCoreApplication::setApplicationName(QString::fromUtf8(product_name));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(product_version));
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(app_id));
 
   // Liberation Sans has Arial's advance widths, so texts laid out for Arial
   // fit their labels. "MS Sans Serif" is a bitmap face found only on Windows;

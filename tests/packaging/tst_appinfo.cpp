@@ -77,6 +77,8 @@ private slots:
     QCOMPARE(info.releases.first(), QCoreApplication::applicationVersion());
     QCOMPARE(desktopEntry(QStringLiteral("Name")), QCoreApplication::applicationName());
     QCOMPARE(desktopEntry(QStringLiteral("Icon")), QStringLiteral(MOVLA_EXPECTED_APP_ID));
+    // Wayland shells find the menu entry (and its icon) by this name.
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(MOVLA_EXPECTED_APP_ID));
   }
 
   void packageCarriesTheSameVersion() {
