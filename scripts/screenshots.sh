@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/default/app/movla}
+. scripts/deps.sh
+movla_ensure_packages xvfb xauth imagemagick xdotool
 
 if [ -z "${MOVLA_IN_XVFB:-}" ]; then
   exec env MOVLA_IN_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$program"
