@@ -4,6 +4,9 @@
 #
 #   bench/startup.sh [RELEASE_TREE]      (default: build/release)
 #
+# MOVLA_BENCH_BASELINE=PATH/TO/movla adds an older build of the program to
+# the same interleaved run, to measure a change before and after.
+#
 # Each run is timed from process start to the MapNotify of its first
 # top-level window (bench/ui/map_watch), and VmRSS is read at that moment.
 # One warm-up round, then MOVLA_BENCH_RUNS rounds (default 7); within a round
@@ -26,6 +29,11 @@ watch=$tree/bench/ui/map_watch
 names=(Movla "bare Qt 6 window" xcalc galculator speedcrunch)
 commands=("$tree/app/movla" "$tree/bench/ui/bare_window" xcalc galculator speedcrunch)
 notes=("Qt 6, Release" "Qt 6, Release, 33 plain widgets" "Xt/Athena" "GTK 3" "Qt 5")
+if [ -n "${MOVLA_BENCH_BASELINE:-}" ]; then
+  names+=("Movla baseline")
+  commands+=("$MOVLA_BENCH_BASELINE")
+  notes+=("the build given")
+fi
 present=()
 for i in "${!names[@]}"; do
   if command -v "${commands[$i]}" >/dev/null; then present+=("$i"); fi
@@ -98,4 +106,5 @@ awk -v names="$(IFS='|'; echo "${names[*]}")" -v notes="$(IFS='|'; echo "${notes
     }
     if (2 in tmed) printf "Movla vs xcalc: time %.2fx (target < 1)\n", tmed[0] / tmed[2]
     if (3 in tmed) printf "Movla vs galculator: time %.2fx (target < 0.5)\n", tmed[0] / tmed[3]
+    if (5 in tmed) printf "Movla vs the baseline: time %.2fx, memory %.2fx\n", tmed[0] / tmed[5], mmed[0] / mmed[5]
   }' "$work/samples"
