@@ -24,17 +24,18 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     held->append({type, context.category, text});
     return;
   }
-  const bool noDisplaySet = qEnvironmentVariableIsEmpty("DISPLAY") &&
-                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-  if (noDisplaySet)
-    std::fputs("movla: cannot open a display: no X11 or Wayland display is set\n", stderr);
-  else if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-    std::fprintf(stderr, "movla: cannot open a display: cannot connect to the X11 display %s\n",
-                 qgetenv("DISPLAY").constData());
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray x11 = qgetenv("DISPLAY");
+  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+  std::fputs("movla: cannot open a display: ", stderr);
+  if (!platform.isEmpty())
+    std::fprintf(stderr, "the platform \"%s\" could not be started\n", platform.constData());
+  else if (!x11.isEmpty())
+    std::fprintf(stderr, "cannot connect to the X11 display %s\n", x11.constData());
+  else if (!wayland.isEmpty())
+    std::fprintf(stderr, "cannot connect to the Wayland display %s\n", wayland.constData());
   else
-    std::fprintf(stderr, "movla: cannot open a display: the platform \"%s\" could not be started\n",
-                 qgetenv("QT_QPA_PLATFORM").constData());
+    std::fputs("no X11 or Wayland display is set\n", stderr);
   // Qt is half-way through creating the application: leave without running
   // any destructor.
   std::fflush(stderr);

@@ -32,4 +32,7 @@ n=99
 while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
 expect_clean_exit "DISPLAY=:$n with no server" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$n"
 
+expect_clean_exit "WAYLAND_DISPLAY with no compositor" \
+  env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=movla-test-none
+
 [ "$failures" -eq 0 ]
