@@ -15,7 +15,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-movla_ensure_packages "${movla_build_packages[@]}" libbenchmark-dev \
+movla_ensure_packages "${movla_build_packages[@]}" libbenchmark-dev libx11-dev \
   xvfb x11-apps galculator speedcrunch
 
 tree=${1:-build/release}
