@@ -21,7 +21,7 @@ movla_ensure_packages "${movla_build_packages[@]}" libbenchmark-dev libx11-dev \
 tree=${1:-build/release}
 runs=${MOVLA_BENCH_RUNS:-7}
 if [ "${MOVLA_BENCH_NO_BUILD:-0}" != 1 ]; then
-  cmake --preset release -B "$tree" >/dev/null
+  cmake --preset release -B "$tree" -DMOVLA_BUILD_BENCH=ON >/dev/null
   cmake --build "$tree" --target movla bare_window map_watch
 fi
 watch=$tree/bench/ui/map_watch
