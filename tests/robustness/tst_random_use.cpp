@@ -32,51 +32,18 @@ constexpr std::array inputs{Field::Cents_Change, Field::Ref_Freq1, Field::New_Fr
 constexpr std::array results{Field::Freq_More, Field::Freq_Less, Field::Cents_New,
                              Field::Semitones_New, Field::Octaves_New};
 
-// What a user can type: mostly number-like, with every kind of stray text.
+// What a user can type, one key at a time: mostly number-like (digits, both
+// separators, signs, exponents), with letters, blanks, look-alikes of digits,
+// signs and separators from other scripts, combining marks and emoji.
+// clang-format off
 const QStringList keys{
-    "0",
-    "1",
-    "2",
-    "3",
-    "4",
-    "5",
-    "6",
-    "7",
-    "8",
-    "9",
-    "0",
-    "1",
-    "4",
-    "5",
-    ".",
-    ",",
-    ".",
-    ",",
-    "+",
-    "-",
-    "e",
-    "E",
-    "a",
-    "x",
-    "Z",
-    "h",
-    "z",
-    " ",
-    "\u00a0",
-    "\u066b",
-    "\u0661",
-    "\u2212",
-    "\uff11",
-    "\u00e9",
-    "\u00df",
-    "\u200b",
-    "e\u0301",
-    "\U0001F600",
-    "\U0001F3B5",
-    "\U0001F44D\U0001F3FD",
-    "\U0001F1E9\U0001F1EA",
-    "\U0001F469\u200d\U0001F3A4",
-};
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "1", "4", "5",
+    ".", ",", ".", ",", "+", "-", "e", "E",
+    "a", "x", "Z", "h", "z", " ", "\u00a0",
+    "\u066b", "\u0661", "\u2212", "\uff11", "\u00e9", "\u00df", "\u200b", "e\u0301",
+    "\U0001F600", "\U0001F3B5", "\U0001F44D\U0001F3FD", "\U0001F1E9\U0001F1EA",
+    "\U0001F469\u200d\U0001F3A4"};
+// clang-format on
 
 // Records whether one of the inputs lost the focus to another control of the
 // same window, which is what runs a calculation pass.
