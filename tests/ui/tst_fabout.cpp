@@ -11,14 +11,9 @@
 
 #include <memory>
 
+using movla::test::pixelRect;
 using movla::test::textWidth;
 using movla::test::whenModalOpens;
-
-namespace {
-int pixels(int twips) {
-  return qRound(twips / 15.0);
-}
-} // namespace
 
 class tst_fAbout : public QObject {
   Q_OBJECT
@@ -91,8 +86,7 @@ void tst_fAbout::controlsStandWhereTheTablePutsThem() {
   QFETCH(QRect, twips);
   const auto *widget = about_->findChild<QWidget *>(name);
   QVERIFY(widget);
-  QCOMPARE(widget->geometry(), QRect(pixels(twips.left()), pixels(twips.top()),
-                                     pixels(twips.width()), pixels(twips.height())));
+  QCOMPARE(widget->geometry(), pixelRect(twips));
 }
 
 void tst_fAbout::windowHasItsCaptionSizeAndColour() {

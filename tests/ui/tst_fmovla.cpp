@@ -17,6 +17,7 @@
 
 #include <memory>
 
+using movla::test::pixelRect;
 using movla::test::textWidth;
 using movla::test::whenModalOpens;
 
@@ -26,11 +27,6 @@ const char *const inputs[] = {"Cents_Change", "Ref_Freq1", "New_Frequency", "Ref
 const char *const fieldNames[] = {"Cents_Change", "Ref_Freq1",     "New_Frequency",
                                   "Ref_Freq2",    "Freq_More",     "Freq_Less",
                                   "Cents_New",    "Semitones_New", "Octaves_New"};
-
-// The layout as drawn up in twips; the test converts on its own.
-int pixels(int twips) {
-  return qRound(twips / 15.0);
-}
 
 enum class Move { Tab, Backtab, Click };
 
@@ -163,8 +159,7 @@ void tst_fMovla::controlsStandWhereTheTablesPutThem() {
   const auto *control = window_->findChild<QWidget *>(name);
   QVERIFY(control);
   QCOMPARE(control->parentWidget(), window_.get());
-  QCOMPARE(control->geometry(), QRect(pixels(twips.left()), pixels(twips.top()),
-                                      pixels(twips.width()), pixels(twips.height())));
+  QCOMPARE(control->geometry(), pixelRect(twips));
 }
 
 void tst_fMovla::windowHasItsCaptionSizeAndColours() {

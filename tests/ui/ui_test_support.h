@@ -7,12 +7,20 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
 namespace movla::test {
+
+/// The layout tables are drawn up in twips; the tests convert on their own
+/// rather than trusting the code under test to do it.
+inline QRect pixelRect(const QRect &twips) {
+  const auto pixels = [](int t) { return qRound(t / 15.0); };
+  return {pixels(twips.left()), pixels(twips.top()), pixels(twips.width()), pixels(twips.height())};
+}
 
 /// Calls `answer` with the next modal window once it is showing. Whatever
 /// `answer` leaves open is closed afterwards, so that a failing check ends
