@@ -117,8 +117,8 @@ fMovla::fMovla(const QLocale &locale, QWidget *parent)
   for (const auto &[field, name] : accessibleNames)
     fields_->box(field)->setAccessibleName(QString::fromUtf8(name));
 
-  for (QLineEdit *box : {Cents_Change, Ref_Freq1, New_Frequency, Ref_Freq2})
-    box->installEventFilter(this);
+  for (const movla::Field input : movla::input_fields)
+    fields_->box(input)->installEventFilter(this);
   for (QPushButton *button : {bExit, bAbout}) {
     // Enter presses a focused button, as on Windows; neither button is the
     // window's default, so Enter in a text box presses nothing.
@@ -130,8 +130,10 @@ fMovla::fMovla(const QLocale &locale, QWidget *parent)
 
   Form_Load();
 
-  for (QLineEdit *box : {Cents_Change, Ref_Freq1, New_Frequency, Ref_Freq2})
+  for (const movla::Field input : movla::input_fields) {
+    QLineEdit *box = fields_->box(input);
     box->setAccessibleDescription(box->toolTip());
+  }
   // The window opens ready for a new number of cents.
   Cents_Change->setFocus(Qt::OtherFocusReason);
   selectWholeText(Cents_Change);
@@ -204,10 +206,8 @@ void fMovla::Form_Load() {
       QStringLiteral("Enter the reference frequency to which the adjusted frequency will be "
                      "compared. The difference between the frequencies will be displayed on the "
                      "right."));
-  fields_->set_text(movla::Field::Cents_Change, movla::write_whole_number(100));
-  fields_->set_text(movla::Field::Ref_Freq1, movla::write_whole_number(440));
-  fields_->set_text(movla::Field::New_Frequency, movla::write_whole_number(415));
-  fields_->set_text(movla::Field::Ref_Freq2, movla::write_whole_number(440));
+  for (const movla::Field input : movla::input_fields)
+    fields_->set_text(input, movla::write_whole_number(movla::default_value(input)));
   calculate();
 }
 

@@ -53,23 +53,19 @@ void BM_FocusChangeAndRepaint(benchmark::State &state) {
   focusChanges(state, true);
 }
 
-// Four inputs of 32,767 characters, the most a box holds, each a valid number
+// Four inputs of 32,767 characters, the most a box holds, each its default
 // with a long run of random decimals, so that every read of every input goes
 // through the whole text and none is reset.
 void BM_PassOverLongInputs(benchmark::State &state) {
   std::mt19937 rng(1);
   const QString sep = QLocale::system().decimalPoint();
-  auto longNumber = [&](const char *whole) {
-    QString text = QString::fromLatin1(whole) + sep;
+  auto whole = [](movla::Field input) { return QString::number(movla::default_value(input)); };
+  for (const movla::Field input : movla::input_fields) {
+    QString text = whole(input) + sep;
     while (text.size() < 32767)
       text += QChar(u'0' + static_cast<char16_t>(rng() % 10));
-    return text;
-  };
-  const movla::Field inputs[] = {movla::Field::Cents_Change, movla::Field::Ref_Freq1,
-                                 movla::Field::New_Frequency, movla::Field::Ref_Freq2};
-  const char *wholes[] = {"100", "440", "415", "440"};
-  for (int i = 0; i < 4; ++i)
-    box(inputs[i])->setText(longNumber(wholes[i]));
+    box(input)->setText(text);
+  }
   QLineEdit *from = box(movla::Field::Cents_Change);
   QLineEdit *to = box(movla::Field::Ref_Freq1);
   from->setFocus(Qt::TabFocusReason);
@@ -77,10 +73,10 @@ void BM_PassOverLongInputs(benchmark::State &state) {
     to->setFocus(Qt::TabFocusReason);
     std::swap(from, to);
   }
-  for (int i = 0; i < 4; ++i) {
-    if (box(inputs[i])->text().size() != 32767)
+  for (const movla::Field input : movla::input_fields) {
+    if (box(input)->text().size() != 32767)
       state.SkipWithError("a long input was reset");
-    box(inputs[i])->setText(QString::fromLatin1(wholes[i]));
+    box(input)->setText(whole(input));
   }
 }
 

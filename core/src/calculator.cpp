@@ -56,9 +56,7 @@ public:
     return false;
   }
 
-  void reset(Field field, std::int16_t default_value) {
-    fields_.set_text(field, write_whole_number(default_value));
-  }
+  void reset(Field input) { fields_.set_text(input, write_whole_number(default_value(input))); }
 
   void show(Field field, double value) {
     if (failed_)
@@ -75,9 +73,6 @@ private:
 
 constexpr double cents_per_octave = 1200.0;
 constexpr double semitones_per_octave = 12.0;
-constexpr std::int16_t default_cents = 100;
-constexpr std::int16_t default_reference = 440;
-constexpr std::int16_t default_new_frequency = 415;
 
 } // namespace
 
@@ -90,9 +85,9 @@ void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separa
   // value does not throw away a good reference; the flag still makes this
   // section's results read "Error".
   if (!pass.read(Field::Cents_Change, value))
-    pass.reset(Field::Cents_Change, default_cents);
+    pass.reset(Field::Cents_Change);
   if (!pass.read(Field::Ref_Freq1, value))
-    pass.reset(Field::Ref_Freq1, default_reference);
+    pass.reset(Field::Ref_Freq1);
 
   double e = 0.0, f = 0.0, up = 0.0, down = 0.0;
   if (pass.read(Field::Cents_Change, value))
@@ -109,13 +104,13 @@ void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separa
   // Section B: the interval from a reference frequency to another one. A
   // zero frequency is replaced by its default without any "Error".
   if (!pass.read(Field::New_Frequency, value))
-    pass.reset(Field::New_Frequency, default_new_frequency);
+    pass.reset(Field::New_Frequency);
   if (pass.read(Field::New_Frequency, value) && value == 0.0)
-    pass.reset(Field::New_Frequency, default_new_frequency);
+    pass.reset(Field::New_Frequency);
   if (!pass.read(Field::Ref_Freq2, value))
-    pass.reset(Field::Ref_Freq2, default_reference);
+    pass.reset(Field::Ref_Freq2);
   if (pass.read(Field::Ref_Freq2, value) && value == 0.0)
-    pass.reset(Field::Ref_Freq2, default_reference);
+    pass.reset(Field::Ref_Freq2);
 
   double a = 0.0, b = 0.0, r = 0.0, l = 0.0;
   pass.read(Field::New_Frequency, a);

@@ -11,19 +11,17 @@ namespace {
 using movla::Field;
 using movla::MemoryFields;
 
-// The four inputs, then the five results.
-using Inputs = std::array<std::string_view, 4>;
-using Results = std::array<std::string_view, 5>;
+using movla::input_fields;
+using movla::result_fields;
 
-constexpr Field inputs[] = {Field::Cents_Change, Field::Ref_Freq1, Field::New_Frequency,
-                            Field::Ref_Freq2};
-constexpr Field results[] = {Field::Freq_More, Field::Freq_Less, Field::Cents_New,
-                             Field::Semitones_New, Field::Octaves_New};
+// The four inputs, then the five results.
+using Inputs = std::array<std::string_view, input_fields.size()>;
+using Results = std::array<std::string_view, result_fields.size()>;
 
 MemoryFields fields_with(const Inputs &in) {
   MemoryFields fields;
-  for (std::size_t i = 0; i < 4; ++i)
-    fields.set_text(inputs[i], in[i]);
+  for (std::size_t i = 0; i < in.size(); ++i)
+    fields.set_text(input_fields[i], in[i]);
   return fields;
 }
 
@@ -37,11 +35,12 @@ struct PassCase {
 void expect_pass(const PassCase &c, std::string_view separator = ".") {
   MemoryFields fields = fields_with(c.in);
   movla::sCalculate_Change(fields, separator);
-  for (std::size_t i = 0; i < 4; ++i)
-    EXPECT_EQ(fields.text(inputs[i]), c.inputs_after[i])
-        << c.what << ": " << movla::field_name(inputs[i]);
-  for (std::size_t i = 0; i < 5; ++i)
-    EXPECT_EQ(fields.text(results[i]), c.out[i]) << c.what << ": " << movla::field_name(results[i]);
+  for (std::size_t i = 0; i < input_fields.size(); ++i)
+    EXPECT_EQ(fields.text(input_fields[i]), c.inputs_after[i])
+        << c.what << ": " << movla::field_name(input_fields[i]);
+  for (std::size_t i = 0; i < result_fields.size(); ++i)
+    EXPECT_EQ(fields.text(result_fields[i]), c.out[i])
+        << c.what << ": " << movla::field_name(result_fields[i]);
 }
 
 const std::string four_hundred_digits(400, '4');

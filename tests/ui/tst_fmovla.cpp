@@ -6,6 +6,8 @@
 #include "fMovla.h"
 #include "ui_test_support.h"
 
+#include <movla/calculator.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -23,7 +25,6 @@ using movla::test::whenModalOpens;
 
 namespace {
 
-const char *const inputs[] = {"Cents_Change", "Ref_Freq1", "New_Frequency", "Ref_Freq2"};
 const char *const fieldNames[] = {"Cents_Change", "Ref_Freq1",     "New_Frequency",
                                   "Ref_Freq2",    "Freq_More",     "Freq_Less",
                                   "Cents_New",    "Semitones_New", "Octaves_New"};
@@ -383,9 +384,10 @@ void tst_fMovla::gainingFocusSelectsWholeText_data() {
                                           << "Cents_New" << Move::Backtab;
   QTest::newRow("Backtab into Cents_Change") << "Cents_Change"
                                              << "Ref_Freq1" << Move::Backtab;
-  for (const char *input : inputs)
-    QTest::newRow(qPrintable(QStringLiteral("click into %1").arg(QLatin1String(input))))
-        << input << "Freq_More" << Move::Click;
+  for (const movla::Field input : movla::input_fields) {
+    const QString name = QString::fromUtf8(movla::field_name(input));
+    QTest::newRow(qPrintable("click into " + name)) << name << "Freq_More" << Move::Click;
+  }
   QTest::newRow("click from input to input") << "Ref_Freq2"
                                              << "New_Frequency" << Move::Click;
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,15 @@ enum class Field : std::size_t {
 };
 
 inline constexpr std::size_t field_count = 9;
+
+/// The four fields the user types into, in field order.
+inline constexpr std::array input_fields{Field::Cents_Change, Field::Ref_Freq1,
+                                         Field::New_Frequency, Field::Ref_Freq2};
+
+/// The five fields a pass writes its results into, in field order.
+inline constexpr std::array result_fields{Field::Freq_More, Field::Freq_Less, Field::Cents_New,
+                                          Field::Semitones_New, Field::Octaves_New};
+static_assert(input_fields.size() + result_fields.size() == field_count);
 
 /// The field's own name, e.g. "Ref_Freq1".
 std::string_view field_name(Field field);
@@ -52,6 +62,32 @@ public:
 private:
   std::array<std::string, field_count> texts_;
 };
+
+/// What a pass writes back into an unusable input, and what the window
+/// starts with.
+inline constexpr std::int16_t default_cents = 100;
+inline constexpr std::int16_t default_reference = 440; // both sections' references
+inline constexpr std::int16_t default_new_frequency = 415;
+
+/// The default of an input field (see above); 0 for a result field.
+constexpr std::int16_t default_value(Field input) {
+  switch (input) {
+  case Field::Cents_Change:
+    return default_cents;
+  case Field::Ref_Freq1:
+  case Field::Ref_Freq2:
+    return default_reference;
+  case Field::New_Frequency:
+    return default_new_frequency;
+  case Field::Freq_More:
+  case Field::Freq_Less:
+  case Field::Cents_New:
+  case Field::Semitones_New:
+  case Field::Octaves_New:
+    break;
+  }
+  return 0;
+}
 
 /// One calculation pass over the fields. Never fails outward: an unusable
 /// input is reset to its default and its section's results read "Error".
