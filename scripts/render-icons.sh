@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Renders the program icon from resources/movla.svg into the PNGs that are
-# committed and embedded in the program. Run after editing the SVG.
+# committed, one for each size in resources/icons/sizes.txt. Run after
+# editing the SVG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p resources/icons
-for size in 16 32 48 64 128 256; do
+sizes=$(grep -Ex '[0-9]+' resources/icons/sizes.txt)
+for size in $sizes; do
   rsvg-convert --width "$size" --height "$size" resources/movla.svg \
     --output "resources/icons/movla-$size.png"
 done

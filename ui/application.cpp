@@ -3,6 +3,7 @@
 #include <movla/version.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QImageReader>
 #include <QPixmap>
@@ -26,14 +27,14 @@ void setApplicationInfo() {
 }
 
 QIcon programIcon() {
-  // A window manager draws a window's icon at 64 pixels at most; menus and
-  // launchers take larger sizes from the installed hicolor icons.
+  // Every size ui/CMakeLists.txt embeds for the window.
   QIcon icon;
-  for (const int size : {16, 32, 48, 64}) {
+  const QDir icons(QStringLiteral(":/movla/icons"));
+  for (const QString &name : icons.entryList(QDir::Files)) {
     // Qt's own PNG reader, named: left to detect the format, Qt loads every
     // image-format plugin to probe the data, which costs start-up more than
     // the decoding itself.
-    QImageReader reader(QStringLiteral(":/movla/icons/movla-%1.png").arg(size), "png");
+    QImageReader reader(icons.filePath(name), "png");
     reader.setAutoDetectImageFormat(false);
     icon.addPixmap(QPixmap::fromImage(reader.read()));
   }

@@ -3,15 +3,17 @@
 
 Run after scripts/render-icons.sh whenever resources/movla.svg changes:
     packaging/windows/make-ico.py [OUTPUT]
-Each size is stored as a PNG image inside the ICO (read by Windows Vista and
-later), so the result holds the very pixels of resources/icons/movla-<N>.png.
+Each size of resources/icons/sizes.txt is stored as a PNG image inside the ICO
+(read by Windows Vista and later), so the result holds the very pixels of
+resources/icons/movla-<N>.png.
 """
 import pathlib
 import struct
 import sys
 
-SIZES = (16, 32, 48, 64, 128, 256)
 ROOT = pathlib.Path(__file__).resolve().parents[2]
+SIZES = [int(line) for line in (ROOT / "resources/icons/sizes.txt").read_text().splitlines()
+         if line.strip().isdigit()]
 
 
 def main() -> None:
