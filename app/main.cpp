@@ -1,10 +1,9 @@
 #include "application.h"
 #include "display_guard.h"
 #include "fMovla.h"
+#include "placement.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QStyle>
 
 int main(int argc, char *argv[]) {
   movla::DisplayGuard guard;
@@ -13,8 +12,7 @@ int main(int argc, char *argv[]) {
   movla::setApplicationInfo();
 
   fMovla window;
-  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                         window.screen()->availableGeometry()));
+  movla::ui::centreOnScreen(&window, window.screen());
   window.show();
   return QApplication::exec();
 }

@@ -1,13 +1,12 @@
 #include "fAbout.h"
 
 #include "controls.h"
+#include "placement.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 using namespace movla::ui;
 
@@ -81,10 +80,8 @@ fAbout::fAbout(QWidget *parent) : QDialog(parent) {
   connect(bDone, &QPushButton::clicked, this, &fAbout::bDone_Click);
 
   // Centred on the screen rather than over the calculator, like the calculator itself.
-  const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                  {twipsToPixels(clientWidth), twipsToPixels(clientHeight)},
-                                  screen->availableGeometry()));
+  resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+  centreOnScreen(this, parent ? parent->screen() : QGuiApplication::primaryScreen());
 
   Form_Load();
   bDone->setFocus(Qt::OtherFocusReason);
