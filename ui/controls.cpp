@@ -143,4 +143,10 @@ void buildControls(std::span<const Control> table, QWidget *window) {
     QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
 }
 
+void missingControl(const QWidget *window, std::string_view name, const char *type) {
+  const QByteArray controlName(name.data(), static_cast<qsizetype>(name.size()));
+  qFatal("%s has no %s named \"%s\"", qPrintable(window->objectName()), type,
+         controlName.constData());
+}
+
 } // namespace movla::ui

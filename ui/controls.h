@@ -4,19 +4,19 @@
 // Each window describes its controls once, as a constant table of Control
 // rows in twips, the way they were laid out. buildControls() turns every row
 // into a child widget named after the control and chains the focusable ones
-// in tab-index order; the window then looks its controls up by name and
-// connects its handlers. twipsToPixels() is the only place twips become
-// pixels.
+// in tab-index order; the window then looks its controls up by name with
+// control() and connects its handlers. twipsToPixels() is the only place
+// twips become pixels.
 
 #include <QPalette>
 #include <QRect>
 #include <QRgb>
 #include <QString>
+#include <QWidget>
 #include <Qt>
 
 #include <span>
-
-class QWidget;
+#include <string_view>
 
 namespace movla::ui {
 
@@ -86,5 +86,20 @@ QRect pixelRect(const Control &control);
 /// beneath everything else, and the focusable widgets are chained for Tab in
 /// the order of their tab indices.
 void buildControls(std::span<const Control> table, QWidget *window);
+
+/// Ends the program with a message naming the control `window` lacks.
+[[noreturn]] void missingControl(const QWidget *window, std::string_view name, const char *type);
+
+/// The child of `window` named `name`, of type T. A table whose row was
+/// renamed or changed kind stops the program here, in every build, with the
+/// control's name, rather than leaving a null pointer to crash on later.
+template <class T> T *control(QWidget *window, std::string_view name) {
+  T *found =
+      window->findChild<T *>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                             Qt::FindDirectChildrenOnly);
+  if (!found)
+    missingControl(window, name, T::staticMetaObject.className());
+  return found;
+}
 
 } // namespace movla::ui

@@ -74,9 +74,9 @@ fAbout::fAbout(QWidget *parent) : QDialog(parent) {
   setAutoFillBackground(true);
 
   buildControls(controls, this);
-  lbl_Disclaimer = findChild<QLabel *>(QStringLiteral("lbl_Disclaimer"));
-  lbl_Version = findChild<QLabel *>(QStringLiteral("lbl_Version"));
-  bDone = findChild<QPushButton *>(QStringLiteral("bDone"));
+  lbl_Disclaimer = control<QLabel>(this, "lbl_Disclaimer");
+  lbl_Version = control<QLabel>(this, "lbl_Version");
+  bDone = control<QPushButton>(this, "bDone");
   connect(bDone, &QPushButton::clicked, this, &fAbout::bDone_Click);
 
   // Centred on the screen rather than over the calculator, like the calculator itself.

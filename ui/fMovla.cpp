@@ -111,8 +111,8 @@ fMovla::fMovla(const QLocale &locale, QWidget *parent)
   Ref_Freq1 = fields_->box(movla::Field::Ref_Freq1);
   New_Frequency = fields_->box(movla::Field::New_Frequency);
   Ref_Freq2 = fields_->box(movla::Field::Ref_Freq2);
-  bExit = findChild<QPushButton *>(QStringLiteral("bExit"));
-  bAbout = findChild<QPushButton *>(QStringLiteral("bAbout"));
+  bExit = control<QPushButton>(this, "bExit");
+  bAbout = control<QPushButton>(this, "bAbout");
 
   for (const auto &[field, name] : accessibleNames)
     fields_->box(field)->setAccessibleName(QString::fromUtf8(name));

@@ -13,7 +13,8 @@ namespace movla::ui {
 
 class LineEditFields final : public CalculatorFields {
 public:
-  /// Binds every field to the child QLineEdit of `window` with its name.
+  /// Binds every field to the child QLineEdit of `window` with its name;
+  /// a field without one stops the program, naming it.
   explicit LineEditFields(QWidget *window);
 
   std::string text(Field field) const override;
