@@ -11,7 +11,6 @@
 
 #include <memory>
 
-using movla::test::pixelRect;
 using movla::test::textWidth;
 using movla::test::whenModalOpens;
 
@@ -57,11 +56,8 @@ void tst_fAbout::cleanup() {
 }
 
 void tst_fAbout::controlsStandWhereTheTablePutsThem_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QRect>("twips");
-  const auto row = [](const char *name, int left, int top, int width, int height) {
-    QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-  };
+  movla::test::layoutColumns();
+  const auto row = movla::test::layoutRow;
   row("Shape1", 0, -15, 6150, 495);
   row("Label10", 825, 0, 1170, 450);
   row("Label11", 3345, 135, 2175, 255);
@@ -84,9 +80,7 @@ void tst_fAbout::controlsStandWhereTheTablePutsThem_data() {
 void tst_fAbout::controlsStandWhereTheTablePutsThem() {
   QFETCH(QString, name);
   QFETCH(QRect, twips);
-  const auto *widget = about_->findChild<QWidget *>(name);
-  QVERIFY(widget);
-  QCOMPARE(widget->geometry(), pixelRect(twips));
+  movla::test::verifyPlacement(about_.get(), name, twips);
 }
 
 void tst_fAbout::windowHasItsCaptionSizeAndColour() {

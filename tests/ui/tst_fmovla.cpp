@@ -19,7 +19,6 @@
 
 #include <memory>
 
-using movla::test::pixelRect;
 using movla::test::textWidth;
 using movla::test::whenModalOpens;
 
@@ -118,11 +117,8 @@ void tst_fMovla::cleanup() {
 }
 
 void tst_fMovla::controlsStandWhereTheTablesPutThem_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QRect>("twips");
-  const auto row = [](const char *name, int left, int top, int width, int height) {
-    QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-  };
+  movla::test::layoutColumns();
+  const auto row = movla::test::layoutRow;
   row("Shape1", 0, 0, 10125, 660);
   row("lblC_Hz", 135, 75, 5640, 345);
   row("lblCents", 135, 1170, 1770, 345);
@@ -157,10 +153,7 @@ void tst_fMovla::controlsStandWhereTheTablesPutThem_data() {
 void tst_fMovla::controlsStandWhereTheTablesPutThem() {
   QFETCH(QString, name);
   QFETCH(QRect, twips);
-  const auto *control = window_->findChild<QWidget *>(name);
-  QVERIFY(control);
-  QCOMPARE(control->parentWidget(), window_.get());
-  QCOMPARE(control->geometry(), pixelRect(twips));
+  movla::test::verifyPlacement(window_.get(), name, twips);
 }
 
 void tst_fMovla::windowHasItsCaptionSizeAndColours() {

@@ -1,6 +1,7 @@
 #pragma once
-// Helpers shared by the window tests: answering modal windows without
-// blocking in exec(), and checking that a control's text fits it.
+// Helpers shared by the window tests: the layout tables' rows, answering
+// modal windows without blocking in exec(), and checking that a control's
+// text fits it.
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QRect>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +22,24 @@ namespace movla::test {
 inline QRect pixelRect(const QRect &twips) {
   const auto pixels = [](int t) { return qRound(t / 15.0); };
   return {pixels(twips.left()), pixels(twips.top()), pixels(twips.width()), pixels(twips.height())};
+}
+
+/// The columns of a layout table: a control's name and its rectangle in twips.
+inline void layoutColumns() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("twips");
+}
+
+/// One row of a layout table, as the window's table gives it.
+inline void layoutRow(const char *name, int left, int top, int width, int height) {
+  QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
+}
+
+/// Checks that the direct child of `window` named `name` stands at `twips`.
+inline void verifyPlacement(const QWidget *window, const QString &name, const QRect &twips) {
+  const auto *control = window->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+  QVERIFY2(control, qPrintable(name));
+  QCOMPARE(control->geometry(), pixelRect(twips));
 }
 
 /// Calls `answer` with the next modal window once it is showing. Whatever
