@@ -91,7 +91,7 @@ TEST(CalculationPass, ComputesBothSections) {
 
 TEST(CalculationPass, ResetsUnusableInputsAndShowsError) {
   const PassCase cases[] = {
-      // A bad cents value no longer takes a good reference down with it.
+      // A bad cents value leaves a good reference as it is.
       {"bad cents, good reference",
        {"abc", "432", "415", "440"},
        {"100", "432", "415", "440"},

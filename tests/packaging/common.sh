@@ -1,4 +1,4 @@
-# Helpers shared by the packaging checks. Sourced; sets -eu.
+# Helpers shared by the packaging checks. Sourced; sets -euo pipefail.
 set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }

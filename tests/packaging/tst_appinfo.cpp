@@ -1,6 +1,8 @@
 // The name and version the program reports must be the ones the desktop
 // metadata and the Debian package carry; all of them come from MOVLA_VERSION
-// in CMake, and this test catches any of them drifting away.
+// in CMake, and this test catches any of them drifting away. The About
+// window's version line ("Version 1 Build 1.02.2003") is not one of them: it
+// is fixed text of that window, by design, and tst_fabout checks it.
 #include "application.h"
 
 #include <QCoreApplication>

@@ -8,7 +8,8 @@
 
 namespace movla {
 
-/// Why a text could not be read; zero means it could.
+/// Why a text could not be read; zero means it could. The numbers are the
+/// classic BASIC runtime's "Type mismatch" (13) and "Overflow" (6) codes.
 enum class ReadError : int {
   none = 0,
   not_a_number = 13,
