@@ -70,41 +70,52 @@ for ((round = 0; round <= runs; round++)); do
       cat "$work/errors" >&2
       exit 1
     fi
-    [ "$round" -eq 0 ] || echo "$i $result" >>"$work/samples"
+    [ "$round" -eq 0 ] || echo "${names[$i]}|${result// /|}" >>"$work/samples"
   done
 done
 
-# Per program: median, min and max of time and memory, then each against Movla.
-awk -v names="$(IFS='|'; echo "${names[*]}")" -v notes="$(IFS='|'; echo "${notes[*]}")" \
-    -v order="${present[*]}" -v runs="$runs" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" '
+# Per program, by name: median, min and max of time and memory, then each
+# against Movla.
+present_names=()
+for i in "${present[@]}"; do present_names+=("${names[$i]}"); done
+awk -F'|' -v names="$(IFS='|'; echo "${names[*]}")" -v notes="$(IFS='|'; echo "${notes[*]}")" \
+    -v order="$(IFS='|'; echo "${present_names[*]}")" -v runs="$runs" \
+    -v load="$(cut -d' ' -f1-3 /proc/loadavg)" '
   function sort(a, n,   i, j, t) {
     for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
   }
   { k = ++count[$1]; ms[$1, k] = $2; kib[$1, k] = $3 }
   END {
-    split(names, name, "|"); split(notes, note, "|"); split(order, idx, " ")
-    for (p in idx) {
-      i = idx[p]
-      for (k = 1; k <= count[i]; k++) { t[k] = ms[i, k]; m[k] = kib[i, k] / 1024 }
-      sort(t, count[i]); sort(m, count[i])
-      mid = int((count[i] + 1) / 2)
-      tmed[i] = t[mid]; tmin[i] = t[1]; tmax[i] = t[count[i]]
-      mmed[i] = m[mid]; mmin[i] = m[1]; mmax[i] = m[count[i]]
+    n = split(names, name, "|"); split(notes, note_of, "|")
+    for (i = 1; i <= n; i++) note[name[i]] = note_of[i]
+    shown = split(order, row, "|")
+    for (p = 1; p <= shown; p++) {
+      r = row[p]
+      for (k = 1; k <= count[r]; k++) { t[k] = ms[r, k]; m[k] = kib[r, k] / 1024 }
+      sort(t, count[r]); sort(m, count[r])
+      mid = int((count[r] + 1) / 2)
+      tmed[r] = t[mid]; tmin[r] = t[1]; tmax[r] = t[count[r]]
+      mmed[r] = m[mid]; mmin[r] = m[1]; mmax[r] = m[count[r]]
     }
+    movla = "Movla"
     printf "Median of %d runs after a warm-up, interleaved; load average at the end: %s\n\n", runs, load
     print "| program | start -> window mapped (min-max) | resident memory (min-max) | Movla / it: time | Movla / it: memory |"
     print "|---|---|---|---|---|"
-    for (p = 1; p <= length(idx); p++) {
-      i = idx[p]
+    for (p = 1; p <= shown; p++) {
+      r = row[p]
       printf "| %s (%s) | %.1f ms (%.1f-%.1f) | %.1f MiB (%.1f-%.1f) | %.2f | %.2f |\n", \
-        name[i + 1], note[i + 1], tmed[i], tmin[i], tmax[i], mmed[i], mmin[i], mmax[i], \
-        tmed[0] / tmed[i], mmed[0] / mmed[i]
+        r, note[r], tmed[r], tmin[r], tmax[r], mmed[r], mmin[r], mmax[r], \
+        tmed[movla] / tmed[r], mmed[movla] / mmed[r]
     }
     print ""
-    if (1 in tmed) {
-      printf "Movla vs bare Qt window: time %.2fx (target <= 1.20), memory %.2fx (target <= 1.10)\n", tmed[0] / tmed[1], mmed[0] / mmed[1]
+    if ("bare Qt 6 window" in tmed) {
+      r = "bare Qt 6 window"
+      printf "Movla vs bare Qt window: time %.2fx (target <= 1.20), memory %.2fx (target <= 1.10)\n", tmed[movla] / tmed[r], mmed[movla] / mmed[r]
     }
-    if (2 in tmed) printf "Movla vs xcalc: time %.2fx (target < 1)\n", tmed[0] / tmed[2]
-    if (3 in tmed) printf "Movla vs galculator: time %.2fx (target < 0.5)\n", tmed[0] / tmed[3]
-    if (5 in tmed) printf "Movla vs the baseline: time %.2fx, memory %.2fx\n", tmed[0] / tmed[5], mmed[0] / mmed[5]
+    if ("xcalc" in tmed) printf "Movla vs xcalc: time %.2fx (target < 1)\n", tmed[movla] / tmed["xcalc"]
+    if ("galculator" in tmed) printf "Movla vs galculator: time %.2fx (target < 0.5)\n", tmed[movla] / tmed["galculator"]
+    if ("Movla baseline" in tmed) {
+      r = "Movla baseline"
+      printf "Movla vs the baseline: time %.2fx, memory %.2fx\n", tmed[movla] / tmed[r], mmed[movla] / mmed[r]
+    }
   }' "$work/samples"
