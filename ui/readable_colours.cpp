@@ -57,11 +57,19 @@ struct Shown {
 class Painter : public QObject {
 public:
   Painter(std::span<const Control> table, std::span<QWidget *const> widgets, QWidget *window)
-      : QObject(window), table_(table), widgets_(widgets.begin(), widgets.end()), window_(window) {
+      : QObject(window), table_(table), widgets_(widgets.begin(), widgets.end()), window_(window),
+        background_(window->palette().color(QPalette::Window)) {
     window->installEventFilter(this);
   }
 
   void apply() {
+    queued_ = false;
+    painting_ = true;
+    if (window_->palette().color(QPalette::Window) != background_) {
+      QPalette palette = window_->palette();
+      palette.setColor(QPalette::Window, background_);
+      window_->setPalette(palette);
+    }
     // Back to the palettes the theme and the window give the controls, which
     // the system colours are read from.
     for (std::size_t row = 0; row < table_.size(); ++row)
@@ -70,17 +78,21 @@ public:
     decide();
     for (std::size_t row = 0; row < table_.size(); ++row)
       paint(row);
+    painting_ = false;
   }
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override {
-    // A new desktop palette reaches the window as ApplicationPaletteChange;
-    // once the window's own palette has followed, Qt sends it PaletteChange
-    // and only then passes the palette on to the controls, which keep what is
-    // painted here. Only the controls are painted, never the window, so this
-    // sends the window no further PaletteChange.
-    if (watched == window_ && event->type() == QEvent::PaletteChange)
-      apply();
+    // A new desktop palette reaches the window as PaletteChange. Qt then
+    // passes it on to the controls, and some platform themes (qt6ct) give it
+    // to every widget themselves, the window included, wiping the colours
+    // painted here; so they are painted again once all that is delivered. The
+    // PaletteChange that painting the window's own background sends is not
+    // another change.
+    if (watched == window_ && event->type() == QEvent::PaletteChange && !painting_ && !queued_) {
+      queued_ = true;
+      QMetaObject::invokeMethod(this, &Painter::apply, Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
   }
 
@@ -105,8 +117,7 @@ private:
       if (table_[band].kind == Kind::Band && table_[band].back.source != Colour::Source::None &&
           pixelRect(table_[band]).contains(rect))
         return {table_[band].back, widgets_[band]};
-    // Both windows paint their own fixed background.
-    return {{Colour::Source::Rgb, window_->palette().color(QPalette::Window).rgb()}, window_};
+    return {{Colour::Source::Rgb, background_.rgb()}, window_};
   }
 
   void decide() {
@@ -189,6 +200,10 @@ private:
   std::span<const Control> table_;
   std::vector<QWidget *> widgets_;
   QWidget *window_;
+  // Both windows paint their own background, before their controls are built.
+  QColor background_;
+  bool painting_ = false;
+  bool queued_ = false;
   // The system colours shown in their classic light value.
   std::bitset<QPalette::NColorRoles> classic_;
 };

@@ -1,9 +1,8 @@
-// Every text of both windows is readable on the desktop's palette and on dark
-// ones, measured from the pixels as drawn, whether the window opens on a
-// palette or the palette changes while it is open; switching back brings the
-// desktop's look back exactly. Run on a real platform theme (see
-// CMakeLists.txt), "desktop" is that theme's palette. Each contrast measured
-// is logged.
+// Every text of both windows is readable, measured from the pixels, on the
+// desktop's palette and on dark ones, whether the window opens on the palette
+// or it changes while the window is open; changing back brings the desktop's
+// look back exactly. On a real platform theme (CMakeLists.txt) "desktop" is
+// that theme's palette. Each contrast measured is logged.
 
 #include "application.h"
 #include "fAbout.h"
@@ -13,34 +12,25 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegion>
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
+#include <string_view>
+#include <tuple>
 
 namespace {
 
-QPalette scheme(QColor window, QColor base, QColor text) {
-  QPalette palette(window, window);
-  palette.setColor(QPalette::Base, base);
+// Adwaita dark as Qt's GTK 3 theme reports it, and a mid-grey palette on
+// which navy reaches only 4.46:1.
+QPalette dark(const QString &name) {
+  const bool adwaita = name == u"adwaita-dark";
+  QPalette palette(QColor(adwaita ? 0x323232 : 0x808080), QColor(adwaita ? 0x323232 : 0x808080));
+  palette.setColor(QPalette::Base, adwaita ? 0x242424 : 0x878787);
   for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    palette.setColor(role, text);
+    palette.setColor(role, adwaita ? 0xf0f0f0 : 0x000000);
   return palette;
-}
-
-// The dark palettes, beside the desktop's own: Adwaita dark as Qt's GTK 3
-// theme reports it, and a mid-grey one on which navy reaches only 4.46:1.
-const std::map<QString, QPalette> &darkPalettes() {
-  static const std::map<QString, QPalette> palettes{
-      {QStringLiteral("adwaita-dark"),
-       scheme(QColor(0x32, 0x32, 0x32), QColor(0x24, 0x24, 0x24), QColor(0xf0, 0xf0, 0xf0))},
-      {QStringLiteral("mid-grey"),
-       scheme(QColor(0x80, 0x80, 0x80), QColor(0x87, 0x87, 0x87), QColor(0, 0, 0))},
-  };
-  return palettes;
 }
 
 std::unique_ptr<QWidget> open(const QString &window) {
@@ -49,24 +39,22 @@ std::unique_ptr<QWidget> open(const QString &window) {
   return std::make_unique<fMovla>(QLocale::c());
 }
 
-double luminance(QRgb colour) {
-  const auto linear = [](int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-         0.0722 * linear(qBlue(colour));
-}
-
 double contrast(QRgb a, QRgb b) {
-  const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
-  return (lighter + 0.05) / (darker + 0.05);
+  const auto luminance = [](QRgb colour) {
+    double sum = 0;
+    for (const auto &[channel, weight] :
+         {std::pair{qRed(colour), 0.2126}, {qGreen(colour), 0.7152}, {qBlue(colour), 0.0722}}) {
+      const double c = channel / 255.0;
+      sum += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum + 0.05;
+  };
+  return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
 // The control's most frequent colour is its background, the colour that
-// contrasts most with that its text. Only the control's own pixels count:
-// frames are left out, and so is any other control overlapping it, bar the
-// bands it lies on.
+// contrasts most with that its text. Only its own pixels count: not its
+// frame, nor another control overlapping it, bar the bands it lies on.
 double measuredContrast(const QImage &grab, const QWidget *control) {
   const int frame = qobject_cast<const QLabel *>(control) ? 0 : 3;
   QRegion region(control->geometry().adjusted(frame, frame, -frame, -frame));
@@ -76,27 +64,30 @@ double measuredContrast(const QImage &grab, const QWidget *control) {
 
   std::map<QRgb, int> count;
   const double scale = grab.devicePixelRatio();
-  for (const QRect &rect : region) {
-    const QRect pixels(QPoint(std::ceil(rect.left() * scale), std::ceil(rect.top() * scale)),
-                       QPoint(std::floor((rect.right() + 1) * scale) - 1,
-                              std::floor((rect.bottom() + 1) * scale) - 1));
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-      for (int x = pixels.left(); x <= pixels.right(); ++x)
-        ++count[grab.pixel(x, y) | 0xff000000u];
-  }
-  if (count.empty())
-    return 0;
-  const QRgb background =
-      std::ranges::max_element(count, {}, &std::pair<const QRgb, int>::second)->first;
+  for (const QRect &rect : region) // the device pixels wholly inside
+    for (int y = std::ceil(rect.top() * scale); y < std::floor((rect.bottom() + 1) * scale); ++y)
+      for (int x = std::ceil(rect.left() * scale); x < std::floor((rect.right() + 1) * scale); ++x)
+        ++count[grab.pixel(x, y)];
+  QRgb background = 0;
+  for (int most = 0; const auto &[colour, n] : count)
+    if (n > most)
+      std::tie(background, most) = std::pair(colour, n);
   double most = 1;
   for (const auto &[colour, n] : count)
     most = std::max(most, contrast(background, colour));
   return most;
 }
 
-void settle(const QPalette &palette) {
+// A new palette for the application. Some platform themes (qt6ct) also give
+// it to every widget themselves, over the widget's own colours.
+void settle(const QPalette &palette, bool everyWidget = false) {
   QApplication::setPalette(palette);
+  if (everyWidget)
+    for (QWidget *widget : QApplication::allWidgets())
+      widget->setPalette(palette);
   QCoreApplication::processEvents();
+  // The windows repaint their controls once all of the change is delivered.
+  QCoreApplication::sendPostedEvents();
 }
 
 } // namespace
@@ -106,12 +97,11 @@ class tst_Contrast : public QObject {
 
 private slots:
   void initTestCase();
-  void cleanup();
-
+  void cleanup() { settle(desktop_); }
   void everyTextIsReadable_data();
   void everyTextIsReadable();
-  void switchingBackRestoresTheLook_data();
-  void switchingBackRestoresTheLook();
+  void changingBackRestoresTheLook_data();
+  void changingBackRestoresTheLook();
 
 private:
   QPalette desktop_;
@@ -119,54 +109,46 @@ private:
 
 void tst_Contrast::initTestCase() {
   movla::setApplicationInfo();
-  // A steady text cursor, so that two grabs of one window can match.
-  QApplication::setCursorFlashTime(0);
+  QApplication::setCursorFlashTime(0); // a steady cursor, for grabs that match
   desktop_ = QApplication::palette();
-}
-
-void tst_Contrast::cleanup() {
-  settle(desktop_);
 }
 
 void tst_Contrast::everyTextIsReadable_data() {
   QTest::addColumn<QString>("palette");
-  QTest::addColumn<bool>("switched"); // opened on the desktop's palette, then switched
+  QTest::addColumn<QString>("how"); // "opened" on it, or changed to it while open
   QTest::addColumn<QString>("window");
   QTest::addColumn<QString>("control");
-  for (const QString &palette :
-       {QStringLiteral("desktop"), QStringLiteral("adwaita-dark"), QStringLiteral("mid-grey")})
-    for (const bool switched : {false, true})
-      for (const QString &window : {QStringLiteral("fMovla"), QStringLiteral("fAbout")}) {
-        if (switched && palette == u"desktop")
+  for (const char *palette : {"desktop", "adwaita-dark", "mid-grey"})
+    for (const char *how : {"opened", "switched", "given to every widget"})
+      for (const char *window : {"fMovla", "fAbout"}) {
+        if (palette == std::string_view("desktop") && how != std::string_view("opened"))
           continue;
         const auto built = open(window);
-        for (const QWidget *control : built->findChildren<QWidget *>()) {
-          const auto *label = qobject_cast<const QLabel *>(control);
-          if ((label && !label->text().isEmpty()) || qobject_cast<const QLineEdit *>(control) ||
-              qobject_cast<const QAbstractButton *>(control))
-            QTest::addRow("%s %s %s %s", qPrintable(palette), switched ? "switched" : "opened",
-                          qPrintable(window), qPrintable(control->objectName()))
-                << palette << switched << window << control->objectName();
-        }
+        for (const QWidget *control : built->findChildren<QWidget *>())
+          if (qobject_cast<const QLineEdit *>(control) ||
+              qobject_cast<const QAbstractButton *>(control) ||
+              (qobject_cast<const QLabel *>(control) &&
+               !static_cast<const QLabel *>(control)->text().isEmpty()))
+            QTest::addRow("%s %s %s %s", palette, how, window, qPrintable(control->objectName()))
+                << palette << how << window << control->objectName();
       }
 }
 
 void tst_Contrast::everyTextIsReadable() {
   QFETCH(QString, palette);
-  QFETCH(bool, switched);
+  QFETCH(QString, how);
   QFETCH(QString, window);
   QFETCH(QString, control);
-
-  const QPalette colours = palette == u"desktop" ? desktop_ : darkPalettes().at(palette);
-  if (!switched)
+  const QPalette colours = palette == u"desktop" ? desktop_ : dark(palette);
+  if (how == u"opened")
     settle(colours);
   const auto shown = open(window);
   shown->show();
   QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-  if (switched)
-    settle(colours);
-  // What is measured is the text: the focus frame, the text cursor and the
-  // selection are the theme's own.
+  if (how != u"opened")
+    settle(colours, how == u"given to every widget");
+  // Measured is the text: the focus frame, the cursor and the selection are
+  // the theme's own.
   shown->focusWidget()->clearFocus();
   for (QLineEdit *box : shown->findChildren<QLineEdit *>())
     box->deselect();
@@ -177,23 +159,27 @@ void tst_Contrast::everyTextIsReadable() {
   QVERIFY(measured >= 4.5);
 }
 
-void tst_Contrast::switchingBackRestoresTheLook_data() {
+void tst_Contrast::changingBackRestoresTheLook_data() {
   QTest::addColumn<QString>("window");
-  QTest::newRow("fMovla") << "fMovla";
-  QTest::newRow("fAbout") << "fAbout";
+  QTest::addColumn<bool>("everyWidget");
+  for (const char *window : {"fMovla", "fAbout"})
+    for (const bool everyWidget : {false, true})
+      QTest::addRow("%s %s", window, everyWidget ? "given to every widget" : "switched")
+          << window << everyWidget;
 }
 
-void tst_Contrast::switchingBackRestoresTheLook() {
+void tst_Contrast::changingBackRestoresTheLook() {
   QFETCH(QString, window);
+  QFETCH(bool, everyWidget);
   const auto shown = open(window);
   shown->show();
   QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
   const QImage before = shown->grab().toImage();
   bool changed = false; // on a dark desktop, one of the palettes may look like it
-  for (const auto &[name, palette] : darkPalettes()) {
-    settle(palette);
+  for (const char *palette : {"adwaita-dark", "mid-grey"}) {
+    settle(dark(palette), everyWidget);
     changed = changed || shown->grab().toImage() != before;
-    settle(desktop_);
+    settle(desktop_, everyWidget);
     QCOMPARE(shown->grab().toImage(), before);
   }
   QVERIFY(changed);
