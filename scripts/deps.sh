@@ -15,6 +15,8 @@ movla_test_packages=(
   binutils-mingw-w64-x86-64 librsvg2-bin
   dpkg-dev file python3
   locales
+  # dark platform themes, for the contrast tests and the screenshots
+  qt6-gtk-platformtheme gnome-themes-extra qt6ct
 )
 
 # The locales the robustness tests start the program under (a decimal point

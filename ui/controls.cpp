@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "readable_colours.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -43,66 +45,22 @@ QFont fontOf(const Font &font) {
   return qfont;
 }
 
-// A system colour is kept as a role rather than copied, so that it follows a
-// change of the desktop's palette.
-void paint(QWidget *widget, QPalette::ColorRole role, const Colour &colour) {
-  switch (colour.source) {
-  case Colour::Source::None:
-    break;
-  case Colour::Source::System: {
-    QPalette palette = widget->palette();
-    palette.setBrush(role, palette.brush(colour.role));
-    widget->setPalette(palette);
-    break;
-  }
-  case Colour::Source::Rgb: {
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(colour.rgb));
-    widget->setPalette(palette);
-    break;
-  }
-  }
-}
-
-void fill(QWidget *widget, const Colour &colour) {
-  if (colour.source == Colour::Source::None)
-    return;
-  if (colour.source == Colour::Source::System) {
-    widget->setBackgroundRole(colour.role);
-  } else {
-    paint(widget, QPalette::Window, colour);
-    widget->setBackgroundRole(QPalette::Window);
-  }
-  widget->setAutoFillBackground(true);
-}
-
 QWidget *create(const Control &control, QWidget *window) {
   switch (control.kind) {
-  case Kind::Band: {
-    auto *band = new QFrame(window);
-    fill(band, control.back);
-    return band;
-  }
-  case Kind::Line: {
-    auto *line = new QFrame(window);
-    fill(line, control.fore);
-    return line;
-  }
+  case Kind::Band:
+  case Kind::Line:
+    return new QFrame(window);
   case Kind::Label: {
     auto *label = new QLabel(textOf(control), window);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(control.align);
     label->setWordWrap((control.options & WordWrap) != 0);
-    paint(label, QPalette::WindowText, control.fore);
-    fill(label, control.back);
     return label;
   }
   case Kind::TextBox: {
     auto *box = new QLineEdit(textOf(control), window);
     box->setAlignment(control.align);
     box->setReadOnly((control.options & ReadOnly) != 0);
-    paint(box, QPalette::Text, control.fore);
-    paint(box, QPalette::Base, control.back);
     return box;
   }
   case Kind::Button:
@@ -111,7 +69,6 @@ QWidget *create(const Control &control, QWidget *window) {
     auto *picture = new QLabel(window);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(QPixmap(textOf(control)));
-    fill(picture, control.back);
     return picture;
   }
   }
@@ -121,10 +78,11 @@ QWidget *create(const Control &control, QWidget *window) {
 } // namespace
 
 void buildControls(std::span<const Control> table, QWidget *window) {
+  std::vector<QWidget *> widgets;
   std::vector<std::pair<int, QWidget *>> tabStops;
   std::vector<QWidget *> bands;
   for (const Control &control : table) {
-    QWidget *widget = create(control, window);
+    QWidget *widget = widgets.emplace_back(create(control, window));
     widget->setObjectName(QString::fromUtf8(control.name));
     widget->setGeometry(pixelRect(control));
     if (control.kind != Kind::Band && control.kind != Kind::Line)
@@ -134,6 +92,8 @@ void buildControls(std::span<const Control> table, QWidget *window) {
     if (control.tabIndex != noTabIndex && (widget->focusPolicy() & Qt::TabFocus))
       tabStops.emplace_back(control.tabIndex, widget);
   }
+  paintReadable(table, widgets, window);
+
   // Lowered last first, so that the bands keep their table order beneath everything.
   for (auto band = bands.rbegin(); band != bands.rend(); ++band)
     (*band)->lower();

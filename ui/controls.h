@@ -82,9 +82,10 @@ int twipsToPixels(int twips);
 QRect pixelRect(const Control &control);
 
 /// Creates one child widget of `window` per row, in table order, each with
-/// the row's object name, geometry, text, font and colours; bands are kept
-/// beneath everything else, and the focusable widgets are chained for Tab in
-/// the order of their tab indices.
+/// the row's object name, geometry, text, font and colours (which stay
+/// readable on any palette: readable_colours.h); bands are kept beneath
+/// everything else, and the focusable widgets are chained for Tab in the
+/// order of their tab indices.
 void buildControls(std::span<const Control> table, QWidget *window);
 
 /// Ends the program with a message naming the control `window` lacks.
