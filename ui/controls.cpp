@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "single_line_edit.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -98,7 +100,7 @@ QWidget *create(const Control &control, QWidget *window) {
     return label;
   }
   case Kind::TextBox: {
-    auto *box = new QLineEdit(textOf(control), window);
+    auto *box = new SingleLineEdit(textOf(control), window);
     box->setAlignment(control.align);
     box->setReadOnly((control.options & ReadOnly) != 0);
     paint(box, QPalette::Text, control.fore);
