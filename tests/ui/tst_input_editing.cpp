@@ -1,5 +1,5 @@
 // Input as people give it: a number pasted or dropped into an input keeps its
-// value whatever line breaks come with it.
+// value whatever line breaks come with it, and a reset can be undone.
 
 #include "fMovla.h"
 
@@ -32,6 +32,8 @@ private slots:
   void pastedNumberKeepsItsValue_data();
   void pastedNumberKeepsItsValue();
   void pasteIsOneUndoStep();
+  void resetCanBeUndone_data();
+  void resetCanBeUndone();
 
 private:
   QLineEdit *open(const QString &locale, const QString &input) {
@@ -148,6 +150,52 @@ void tst_InputEditing::pasteIsOneUndoStep() {
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), QString::fromLatin1(expected));
   }
+}
+
+void tst_InputEditing::resetCanBeUndone_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<bool>("byMenu");
+  for (const char *locale : {"C", "de_DE"}) {
+    QTest::addRow("%s, keys", locale) << locale << false;
+    QTest::addRow("%s, context menu", locale) << locale << true;
+  }
+}
+
+void tst_InputEditing::resetCanBeUndone() {
+  QFETCH(QString, locale);
+  QFETCH(bool, byMenu);
+  QLineEdit *edit = open(locale, QStringLiteral("Ref_Freq1"));
+  const QString typed =
+      QLatin1String("4400") + QLocale(locale).decimalPoint() + QLatin1String("5x");
+  const auto undo = [&] {
+    byMenu ? choose(edit, Qt::Key_U) : QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  };
+  const auto redo = [&] {
+    byMenu ? choose(edit, Qt::Key_R)
+           : QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  };
+  QVERIFY(!edit->isUndoAvailable()); // the defaults set at load are no undo step
+
+  // A slip, then Tab: the box is reset and the results read "Error".
+  edit->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(edit, typed);
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QCOMPARE(edit->text(), QStringLiteral("440"));
+  QCOMPARE(shownResults().mid(0, 2), QStringList({"Error", "Error"}));
+
+  // Back in the box, undo brings the slip back, selected; redo resets it.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  undo();
+  QCOMPARE(edit->text(), typed);
+  QCOMPARE(edit->selectedText(), typed);
+  redo();
+  QCOMPARE(edit->text(), QStringLiteral("440"));
+  undo();
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QCOMPARE(shownResults().mid(0, 2), inLocale({"4662.17", "4153.52"}, locale));
+  QVERIFY(!window_->findChild<QLineEdit *>(QStringLiteral("Freq_More"))->isUndoAvailable());
 }
 
 QTEST_MAIN(tst_InputEditing)
