@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "readable_colours.h"
+#include "single_line_edit.h"
 
 #include <QFont>
 #include <QFrame>
@@ -58,7 +59,7 @@ QWidget *create(const Control &control, QWidget *window) {
     return label;
   }
   case Kind::TextBox: {
-    auto *box = new QLineEdit(textOf(control), window);
+    auto *box = new SingleLineEdit(textOf(control), window);
     box->setAlignment(control.align);
     box->setReadOnly((control.options & ReadOnly) != 0);
     return box;
