@@ -1,4 +1,5 @@
 #include "application.h"
+#include "command_line.h"
 #include "display_guard.h"
 #include "fMovla.h"
 
@@ -7,6 +8,8 @@
 #include <QStyle>
 
 int main(int argc, char *argv[]) {
+  if (const auto status = movla::answerCommandLine(argc, argv))
+    return *status;
   movla::DisplayGuard guard;
   QApplication app(argc, argv);
   guard.release();
