@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds Movla if needed and opens the calculator.
+# Builds Movla if needed and opens the calculator. Arguments go to the
+# program (./run.sh --help).
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
-movla_ensure_packages "${movla_build_packages[@]}" libgtest-dev libbenchmark-dev
+packages=("${movla_build_packages[@]}")
+# On a Wayland desktop, Qt's Wayland plugin gives the program a native
+# window, as the Debian package's recommendation does.
+[ -n "${WAYLAND_DISPLAY:-}" ] && packages+=(qt6-wayland)
+movla_reason="to build and run the calculator" movla_ensure_packages "${packages[@]}"
 
-cmake --preset default >/dev/null
-cmake --build --preset default --target movla
-exec build/default/app/movla
+# A tree of its own, without the tests: it needs no test libraries.
+cmake --preset run >/dev/null
+cmake --build --preset run --target movla
+exec build/run/app/movla "$@"

@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
-movla_ensure_packages "${movla_build_packages[@]}" "${movla_test_packages[@]}"
+movla_reason="to build Movla and run its tests, sanitizers and fuzzers" \
+  movla_ensure_packages "${movla_build_packages[@]}" "${movla_test_packages[@]}"
 
 for preset in asan fuzz release; do
   cmake --preset "$preset" >/dev/null

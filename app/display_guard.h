@@ -1,9 +1,12 @@
 #pragma once
 // Qt ends a program that cannot open a display with qFatal, which aborts and
 // dumps core after several lines of advice. While a DisplayGuard lives (that
-// is, while QApplication is being created) Qt's messages are held back; if Qt
-// gives up, one line says why and the program exits with status 1. Once
-// released, the held messages go out as usual.
+// is, while QApplication is being created) Qt's messages are held back, and
+// so is everything else written to standard error: the libraries under Qt
+// print their own complaints (libwayland a line of its own when
+// XDG_RUNTIME_DIR is not set). If Qt gives up, one line says why and the
+// program exits with status 1. Once released, the held output goes out as
+// usual.
 
 #include <QtGlobal>
 
@@ -16,7 +19,8 @@ public:
   DisplayGuard(const DisplayGuard &) = delete;
   DisplayGuard &operator=(const DisplayGuard &) = delete;
 
-  /// Restores Qt's message handler and passes on the held messages.
+  /// Restores Qt's message handler and standard error, and passes on what
+  /// was held.
   void release();
 
 private:

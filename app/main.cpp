@@ -1,4 +1,5 @@
 #include "application.h"
+#include "command_line.h"
 #include "display_guard.h"
 #include "fMovla.h"
 #include "placement.h"
@@ -6,6 +7,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+  if (const auto status = movla::answerCommandLine(argc, argv))
+    return *status;
   movla::DisplayGuard guard;
   QApplication app(argc, argv);
   guard.release();

@@ -1,5 +1,5 @@
 # Installs the Debian packages a command needs, only when some are missing.
-# Sourced by run.sh and test.sh.
+# Sourced by run.sh and test.sh; a caller may say why in movla_reason.
 
 movla_build_packages=(
   cmake g++ make
@@ -17,6 +17,8 @@ movla_test_packages=(
   locales
   # dark platform themes, for the contrast tests and the screenshots
   qt6-gtk-platformtheme gnome-themes-extra qt6ct
+  # licence, package and manual page checks, and the Wayland start
+  reuse lintian groff man-db weston qt6-wayland
 )
 
 # The locales the robustness tests start the program under (a decimal point
@@ -33,9 +35,9 @@ movla_ensure_locales() {
     grep -qx "$want" <<<"$have" || missing+=("$loc")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Generating locales: ${missing[*]}"
   local sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Generating the locales ${missing[*]}${sudo:+ through sudo}, for the tests that start the program under them."
   for loc in "${missing[@]}"; do
     "${sudo[@]}" sed -i "s/^# *\($loc UTF-8\)/\1/" /etc/locale.gen
     grep -q "^$loc UTF-8" /etc/locale.gen || echo "$loc UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
@@ -49,11 +51,16 @@ movla_ensure_packages() {
     dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null | grep -qx installed || missing+=("$pkg")
   done
   if [ ${#missing[@]} -ne 0 ]; then
-    echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # sudo clears the environment, so the variable goes through env.
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get) via=''
+    if [ "$(id -u)" -ne 0 ]; then
+      apt=(sudo "${apt[@]}")
+      via=' through sudo'
+    fi
+    # One line on what and why before sudo asks for a password.
+    echo "Installing ${missing[*]} with apt-get$via, ${movla_reason:-which $(basename "$0") needs}."
+    "${apt[@]}" update -qq
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
   fi
   # Asking for the test packages (which include "locales") also brings the
   # test locales, so that test.sh needs no step of its own for them.

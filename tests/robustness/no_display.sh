@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program started where no display can be opened must say so in one line
-# and exit with status 1, not abort with a core dump (Qt's default).
+# and exit with status 1, not abort with a core dump (Qt's default), nor let
+# the libraries under Qt add lines of their own.
 #   no_display.sh PATH/TO/movla
 set -u
 movla=$1
@@ -32,7 +33,29 @@ n=99
 while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
 expect_clean_exit "DISPLAY=:$n with no server" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$n"
 
+# libwayland prints a line of its own when it has no XDG_RUNTIME_DIR to look
+# for the socket in; the program's line must still be the only one.
+expect_clean_exit "WAYLAND_DISPLAY with no XDG_RUNTIME_DIR" \
+  env -u DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=movla-test-none
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
 expect_clean_exit "WAYLAND_DISPLAY with no compositor" \
-  env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=movla-test-none
+  env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=movla-test-none
+rmdir "$runtime"
+
+# When a later platform opens after a failed one, what was held back while
+# trying goes out: the program hides nothing once it runs.
+err=$(mktemp)
+env -u DISPLAY -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=movla-test-none QT_QPA_PLATFORM="wayland;offscreen" \
+  timeout 3 "$movla" 2>"$err" >/dev/null </dev/null
+status=$?
+if [ "$status" -ne 124 ] || ! grep -q XDG_RUNTIME_DIR "$err"; then
+  echo "FAIL falling back to offscreen: status $status, stderr:"
+  sed 's/^/  /' "$err"
+  failures=$((failures + 1))
+else
+  echo "ok   falling back to offscreen: started, the held lines passed on"
+fi
+rm -f "$err"
 
 [ "$failures" -eq 0 ]
