@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "accessible_line_edit.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -121,6 +123,7 @@ QWidget *create(const Control &control, QWidget *window) {
 } // namespace
 
 void buildControls(std::span<const Control> table, QWidget *window) {
+  installAccessibleLineEdit(); // before the first box: Qt keeps a box's first interface
   std::vector<std::pair<int, QWidget *>> tabStops;
   std::vector<QWidget *> bands;
   for (const Control &control : table) {
