@@ -15,6 +15,7 @@ movla_test_packages=(
   binutils-mingw-w64-x86-64 librsvg2-bin
   dpkg-dev file python3
   locales
+  orca at-spi2-core dbus-x11 openbox xdotool
 )
 
 # The locales the robustness tests start the program under (a decimal point
