@@ -19,6 +19,8 @@ movla_test_packages=(
   qt6-gtk-platformtheme gnome-themes-extra qt6ct
   # licence, package and manual page checks, and the Wayland start
   reuse lintian groff man-db weston qt6-wayland
+  # the screen reader and the desktop it runs in, for the end-to-end test
+  orca at-spi2-core dbus-x11 openbox xdotool
 )
 
 # The locales the robustness tests start the program under (a decimal point

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "accessible_line_edit.h"
 #include "readable_colours.h"
 #include "single_line_edit.h"
 
@@ -79,6 +80,7 @@ QWidget *create(const Control &control, QWidget *window) {
 } // namespace
 
 void buildControls(std::span<const Control> table, QWidget *window) {
+  installAccessibleLineEdit(); // before the first box: Qt keeps a box's first interface
   std::vector<QWidget *> widgets;
   std::vector<std::pair<int, QWidget *>> tabStops;
   std::vector<QWidget *> bands;
