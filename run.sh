@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Builds Movla if needed and opens the calculator. Arguments go to the
 # program (./run.sh --help).
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Builds every tree (default, asan, fuzz) and runs the whole suite. The asan
 # and fuzz suites run as tests of the default tree, so the closing ctest
 # summary covers all of them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Decides what the command line asks before any window or display exists, so
 // that --help, --version and a mistyped option are answered on a machine with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #include "display_guard.h"
 
 #include <QByteArray>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Qt ends a program that cannot open a display with qFatal, which aborts and
 // dumps core after several lines of advice. While a DisplayGuard lives (that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #include "application.h"
 #include "command_line.h"
 #include "display_guard.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The calculation core against its targets: a whole pass well under a
 // microsecond, and each conversion faster than the C library's.
 

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Start-up time and resident memory of Movla beside a bare Qt window of the
 # same size and the other calculators that are installed, under Xvfb.
 #

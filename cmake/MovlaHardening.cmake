@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Hardening for the binaries users install: Release builds with GCC or Clang
 # producing ELF get a position-independent executable, full RELRO with
 # immediate binding, the stack protector and _FORTIFY_SOURCE=2. Debug and

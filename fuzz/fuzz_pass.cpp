@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // One whole pass over four arbitrary inputs, checking what must hold after
 // any pass rather than only that nothing crashes.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // read_number on any text with any separator: it must not crash, must give
 // a finite number or fail, and what write_two_decimals makes of a number it
 // must read back to within a hundredth.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages a command needs, only when some are missing.
 # Sourced by run.sh and test.sh; a caller may say why in movla_reason.
 

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Renders the program icon from resources/movla.svg into the PNGs that are
 # committed, one for each size in resources/icons/sizes.txt. Run after
 # editing the SVG.

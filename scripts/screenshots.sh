@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Takes the README's screenshots: starts Movla under Xvfb (no window
 # manager), captures the calculator, opens About with Alt+A, captures it, and
 # closes it again with Alt+D; then starts Movla on a dark desktop theme, GNOME's

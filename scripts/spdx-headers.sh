@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Gives every file that reuse lint finds without copyright and licence the
 # project's two SPDX lines, in the comment style of its kind. Files that
 # cannot hold a comment are listed in .reuse/dep5 instead. Changes only the
@@ -34,7 +38,7 @@ cd "$(dirname "$0")/.."
     case $file in
       # AppStream asks for metadata under a permissive licence such as CC0.
       *.metainfo.xml.in) id=CC0-1.0 style=(--style html) ;;
-      *.desktop.in | *.dict | .clang-format) style=(--style python) ;;
+      *.desktop.in | *.dict | *.txt | .clang-format) style=(--style python) ;;
       *.h.in | *.rc.in) style=(--style c) ;;
     esac
     # Scripts without an extension, such as .ci/run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #include "accessible_line_edit.h"
 
 #include <QAccessibleWidget>

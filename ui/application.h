@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Process-wide settings that both windows rely on; main() calls this once,
 // right after creating the QApplication.

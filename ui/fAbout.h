@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // fAbout, the About window: title, version line, credits and disclaimer.
 // Opened modally by the calculator window and built anew at every opening,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The calculator fields of the core, bound to the text boxes of a window that
 // carry the fields' names.

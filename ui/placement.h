@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where the windows open: centred on the usable part of a screen (without
 // panels and docks), the calculator on its own screen and About on the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The yardstick for Movla's start-up: a bare Qt window of the calculator's
 // size (676 x 409) holding about as many plain widgets (bands, lines, labels,
 // line edits, buttons), with none of the program's own work.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // Starts a program and prints how long its first top-level window took to be
 // mapped, in milliseconds, and its resident memory at that moment, in KiB:
 //   map_watch PROGRAM [ARGS...]   ->   "41.237 30512"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // What the user waits for after leaving an input: the focus moves, the
 // calculation pass runs and the five results are rewritten. Measured on the
 // real calculator window, offscreen unless QT_QPA_PLATFORM says otherwise.

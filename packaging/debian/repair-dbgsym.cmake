@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Run by cpack after it has built the packages. CPack 3.25 writes the debug
 # package's md5sums with the absolute paths of its staging folder, and gives
 # it no documentation folder; this rebuilds the .ddeb as Debian's own tools

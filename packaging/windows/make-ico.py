@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 """Packs the icon's PNG renders into the Windows icon packaging/windows/movla.ico.
 
 Run after scripts/render-icons.sh whenever resources/movla.svg changes:

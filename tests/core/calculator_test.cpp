@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #include "movla/calculator.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The number conversions against the C library, on random input:
 // read_number against strtod in the C locale (the very same double), and
 // write_two_decimals against printf's "%.2f" (the same text, but away from zero

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from a build tree and checks its control fields
 # and contents, that lintian finds no error or warning in it or in its debug
 # package, then starts the program unpacked from it.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Checks from the ELF headers and symbols that the installed release binary
 # is hardened: PIE, full RELRO with immediate binding, stack protector and
 # _FORTIFY_SOURCE=2.

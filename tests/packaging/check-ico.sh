@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # The committed Windows icon must hold the current PNG renders: rebuilding it
 # from resources/icons has to give the same bytes.
 # Usage: check-ico.sh SOURCE_DIR

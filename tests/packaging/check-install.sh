@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Installs a build tree into a scratch prefix and checks what a user gets:
 # exactly the expected files, a valid desktop entry and metainfo, icons of
 # the size their folder promises, and a program that starts.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # The manual page passes groff's warnings and man's, and documents every
 # option the program's --help lists.
 # Usage: check-man.sh PAGE PROGRAM

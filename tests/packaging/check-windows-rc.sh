@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Compiles the configured Windows resource script with the MinGW resource
 # compiler and reads the version block back from the compiled resource.
 # Usage: check-windows-rc.sh RC_FILE PRODUCT_NAME VERSION

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # Helpers shared by the packaging checks. Sourced; sets -euo pipefail.
 set -euo pipefail
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The name and version the program reports must be the ones the desktop
 // metadata and the Debian package carry; all of them come from MOVLA_VERSION
 // in CMake, and this test catches any of them drifting away. The About

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # The command line is answered without a display: --help and --version on
 # standard output with status 0, a mistake in one line on standard error
 # with status 2 (never 1, the status of a display that could not be opened,

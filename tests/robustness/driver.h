@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the robustness tests share: the calculator's boxes by field, the
 // locale's decimal separator, and a way to answer a modal box from inside

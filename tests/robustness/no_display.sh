@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # The program started where no display can be opened must say so in one line
 # and exit with status 1, not abort with a core dump (Qt's default), nor let
 # the libraries under Qt add lines of their own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // Opening and closing the About window many times must leave nothing behind:
 // the About window is created on each opening and discarded when it closes.
 // Under the asan tree LeakSanitizer checks the same run at exit.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The calculator under the user's locale: started once per locale by ctest
 // (LANG=C, en_US, de_DE, fr_FR), it must come up with its results in the
 // locale's decimal form and read numbers typed that way.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // Random use of the real windows: thousands of keystrokes, clicks, pastes and
 // modal round trips, checking after every calculation pass that the window is
 // in a state a pass can produce. The seed is printed on every run; set

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # The program runs natively on Wayland. Under a headless weston, with
 # QT_QPA_PLATFORM=wayland, its window must reach the compositor with its
 # title and app id and be drawn, nothing but the protocol log may appear on

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #include "pass_invariants.h"
 
 #include <movla/number_text.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What must hold after any calculation pass, checked by the pass fuzzer and
 // by the random use of the real windows alike.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
 # The calculator as a blind user hears it: Orca, the screen reader, must
 # speak every box's value whole when Tab reaches the box, and the new value
 # of a result that a pass changed. Everything runs private to this test: an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The calculator's boxes as a screen reader reads them, through the
 // interfaces Qt's AT-SPI bridge asks: one attribute run over the whole text,
 // and text, selection, caret and character places that agree with the box.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // Every text of both windows is readable, measured from the pixels, on the
 // desktop's palette and on dark ones, whether the window opens on the palette
 // or it changes while the window is open; changing back brings the desktop's

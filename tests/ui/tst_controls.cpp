@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // A control missing from a window's table, renamed or of another kind, stops
 // the program as the window looks it up, naming the control, in every build
 // type. Each row runs in a child process (this binary again, with

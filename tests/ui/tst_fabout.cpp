@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The About window on its own: layout, texts, pictures, and how it closes.
 
 #include "application.h"

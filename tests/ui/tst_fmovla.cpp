@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // The calculator window as a user meets it: its layout, its start-up state,
 // when a calculation pass runs, what gaining the focus selects, and the Exit
 // and About buttons, by mouse and by keyboard.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 // Input as people give it: a number pasted or dropped into an input keeps its
 // value whatever line breaks come with it, and a reset can be undone.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers shared by the window tests: the layout tables' rows, answering
 // modal windows without blocking in exec(), and checking that a control's

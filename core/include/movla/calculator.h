@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Movla's arithmetic, free of any windowing toolkit.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading numbers from field texts and writing them back, in the user's
 // locale's decimal separator (any UTF-8 text, passed in by the caller).
