@@ -44,7 +44,7 @@ Metainfo readMetainfo() {
   return info;
 }
 
-QString desktopEntry(const QString& key) {
+QString desktopEntry(const QString &key) {
   QFile file(QStringLiteral(MOVLA_DESKTOP_FILE));
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
     qFatal("cannot read %s", MOVLA_DESKTOP_FILE);
