@@ -6,6 +6,8 @@
 
 #include "fMovla.h"
 
+#include <movla/calculator.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -47,8 +49,11 @@ private:
   }
   QStringList shownResults() const {
     QStringList texts;
-    for (const char *name : {"Freq_More", "Freq_Less", "Cents_New", "Semitones_New", "Octaves_New"})
-      texts << window_->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    for (const movla::Field field : movla::result_fields) {
+      const std::string_view name = movla::field_name(field);
+      texts
+          << window_->findChild<QLineEdit *>(QString::fromLatin1(name.data(), name.size()))->text();
+    }
     return texts;
   }
   // Opens the box's context menu, as the Menu key does, and picks an entry
