@@ -7,10 +7,12 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMetaMethod>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace movla::ui {
@@ -68,20 +70,20 @@ public:
     return shown.mid(start, end - start);
   }
 
+  // Qt's own answers to these three (QAccessibleTextInterface's) never
+  // return for a word or a sentence at the end of the text, so every
+  // boundary is answered here, none handed on.
   QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
                            int *endOffset) const override {
-    return QAccessibleTextInterface::textBeforeOffset(resolved(offset), boundary, startOffset,
-                                                      endOffset);
+    return piece(offset, boundary, -1, startOffset, endOffset);
   }
   QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
                        int *endOffset) const override {
-    return QAccessibleTextInterface::textAtOffset(resolved(offset), boundary, startOffset,
-                                                  endOffset);
+    return piece(offset, boundary, 0, startOffset, endOffset);
   }
   QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
                           int *endOffset) const override {
-    return QAccessibleTextInterface::textAfterOffset(resolved(offset), boundary, startOffset,
-                                                     endOffset);
+    return piece(offset, boundary, 1, startOffset, endOffset);
   }
 
   // One run over the whole text, whatever the offset: a line edit has no
@@ -215,9 +217,52 @@ private:
   QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
   QString shown() const { return edit()->displayText(); }
 
-  // AT-SPI passes -1 for "the end of the text"; Qt's interfaces take -2 for
-  // "the cursor".
-  int resolved(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+  // The piece of text next to the one at `offset` (step -1), that one
+  // (0), or the one after it (1). A box holds one number, so a word, a
+  // sentence, a line and a paragraph are all its whole text, and the caret
+  // at its end is still in it; only a character is smaller. As in Qt, -1
+  // stands for the end of the text and -2 for the caret; any other offset
+  // outside the text has no piece, reported as -1 to -1. Where a piece is
+  // empty its ends meet where it would be.
+  QString piece(int offset, QAccessible::TextBoundaryType boundary, int step, int *startOffset,
+                int *endOffset) const {
+    const QString shown = this->shown();
+    const int count = static_cast<int>(shown.size());
+    if (offset == -1)
+      offset = count;
+    else if (offset == -2)
+      offset = cursorPosition();
+    *startOffset = *endOffset = -1;
+    if (offset < 0 || offset > count)
+      return {};
+    std::pair<int, int> range{0, count};
+    if (boundary == QAccessible::CharBoundary) {
+      range = character(shown, offset);
+      if (step < 0)
+        range = range.first == 0 ? std::pair(0, 0) : character(shown, range.first - 1);
+      else if (step > 0)
+        range = character(shown, range.second);
+    } else if (step != 0) {
+      range = step < 0 ? std::pair(0, 0) : std::pair(count, count);
+    }
+    std::tie(*startOffset, *endOffset) = range;
+    return shown.mid(range.first, range.second - range.first);
+  }
+
+  // The character (a grapheme: a digit with its combining marks is one) that
+  // holds `offset`; empty at the end of the text.
+  static std::pair<int, int> character(const QString &text, int offset) {
+    const int count = static_cast<int>(text.size());
+    if (offset >= count)
+      return {count, count};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(offset);
+    if (!finder.isAtBoundary())
+      finder.toPreviousBoundary(); // 0 is one
+    const int start = static_cast<int>(finder.position());
+    return {start, static_cast<int>(finder.toNextBoundary())}; // and so is the end
+  }
+
   std::pair<int, int> clamped(int startOffset, int endOffset) const {
     const int count = characterCount();
     const int start = std::clamp(startOffset, 0, count);

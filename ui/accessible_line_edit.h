@@ -12,8 +12,10 @@
 // public accessibility API, that reports one attribute run over the whole
 // text (a line edit draws it in one font and one colour) and otherwise
 // answers as Qt's does, or better: character extents that follow the box's
-// alignment and scrolling, and edits by an assistive tool that respect the
-// read-only state and go onto the box's undo stack. Qt already tells AT-SPI
+// alignment and scrolling, edits by an assistive tool that respect the
+// read-only state and go onto the box's undo stack, and the word, sentence
+// or line at an offset from code of its own, as Qt's public code for them
+// never returns at the end of the text and so hangs the program. Qt already tells AT-SPI
 // when a box's text changes, read-only or not, through this interface too.
 
 namespace movla::ui {

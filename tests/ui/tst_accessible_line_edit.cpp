@@ -4,6 +4,8 @@
 // The calculator's boxes as a screen reader reads them, through the
 // interfaces Qt's AT-SPI bridge asks: one attribute run over the whole text,
 // and text, selection, caret and character places that agree with the box.
+// A text query that never returns hangs the program: ctest's timeout on
+// these tests is their deadline.
 
 #include "fMovla.h"
 
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -37,6 +40,8 @@ private slots:
 
   void boxIsReadWhole_data();
   void boxIsReadWhole();
+  void everyTextQueryIsAnswered_data();
+  void everyTextQueryIsAnswered();
   void characterPlacesFollowTheDrawnText_data();
   void characterPlacesFollowTheDrawnText();
   void screenReaderEditsOnlyInputs();
@@ -129,6 +134,72 @@ void tst_AccessibleLineEdit::boxIsReadWhole() {
   QVERIFY(!edit->hasSelectedText());
   accessible->setCursorPosition(length / 2);
   QCOMPARE(edit->cursorPosition(), length / 2);
+}
+
+void tst_AccessibleLineEdit::everyTextQueryIsAnswered_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("boundary");
+  QTest::addColumn<int>("offset"); // the caret is at 1
+  QTest::addColumn<QStringList>("beforeAtAfter");
+
+  const auto row = [](const QString &text, QAccessible::TextBoundaryType boundary, int offset,
+                      const char *before, const char *at, const char *after) {
+    QTest::addRow("%s, boundary %d, offset %d", qPrintable(text), boundary, offset)
+        << text << int(boundary) << offset
+        << QStringList{QString::fromUtf8(before), QString::fromUtf8(at), QString::fromUtf8(after)};
+  };
+  const QString number = QStringLiteral("100");
+  row(number, QAccessible::CharBoundary, 0, "", "1", "0");
+  row(number, QAccessible::CharBoundary, 2, "0", "0", "");
+  row(number, QAccessible::CharBoundary, 3, "0", "", "");
+  row(number, QAccessible::CharBoundary, -1, "0", "", "");
+  row(number, QAccessible::CharBoundary, -2, "1", "0", "0");
+  // A digit with a combining mark is one character, wherever it is asked.
+  row(QStringLiteral("1\u0301"), QAccessible::CharBoundary, 1, "", "1\u0301", "");
+  // Every larger piece is the whole number, the end (where End puts the
+  // caret) included; Qt's own code never returns there.
+  for (const auto boundary :
+       {QAccessible::WordBoundary, QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+        QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+    for (const int offset : {0, 3, -1, -2})
+      row(number, boundary, offset, "", "100", "");
+  }
+  for (const auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                              QAccessible::SentenceBoundary, QAccessible::LineBoundary}) {
+    for (const int offset : {4, 1000000, -3, std::numeric_limits<int>::min()})
+      row(number, boundary, offset, "", "", "");
+  }
+}
+
+void tst_AccessibleLineEdit::everyTextQueryIsAnswered() {
+  QFETCH(QString, text);
+  QFETCH(int, boundary);
+  QFETCH(int, offset);
+  QFETCH(QStringList, beforeAtAfter);
+
+  QLineEdit *edit = box(QStringLiteral("Cents_Change"));
+  edit->setText(text);
+  edit->setCursorPosition(1);
+  QAccessibleTextInterface *accessible = textOf(edit);
+  const auto type = QAccessible::TextBoundaryType(boundary);
+  const bool outside = offset < -2 || offset > text.size();
+  int start = -9, end = -9;
+  const QStringList got{accessible->textBeforeOffset(offset, type, &start, &end),
+                        accessible->textAtOffset(offset, type, &start, &end),
+                        accessible->textAfterOffset(offset, type, &start, &end)};
+  QCOMPARE(got, beforeAtAfter);
+  // The range of each answer holds its text; an empty one has no length.
+  for (const auto query :
+       {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
+        &QAccessibleTextInterface::textAfterOffset}) {
+    const QString piece = (accessible->*query)(offset, type, &start, &end);
+    if (outside)
+      QCOMPARE(std::pair(start, end), std::pair(-1, -1));
+    else if (piece.isEmpty())
+      QVERIFY(start == end && start >= 0 && start <= text.size());
+    else
+      QCOMPARE(accessible->text(start, end), piece);
+  }
 }
 
 void tst_AccessibleLineEdit::characterPlacesFollowTheDrawnText_data() {
