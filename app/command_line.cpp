@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace movla {
 
@@ -53,6 +55,18 @@ QString asTyped(const QStringList &arguments, const QString &name) {
 
 void print(std::FILE *stream, const QString &text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+/// Answers on standard output. A text that could not be written (a full
+/// disk, a closed output) is a failure, reported as GNU tools do.
+int answer(const QString &text) {
+  errno = 0;
+  if (std::fputs(text.toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+    return 0;
+  const int error = errno;
+  std::fprintf(stderr, "movla: write error%s%s\n", error ? ": " : "",
+               error ? std::strerror(error) : "");
+  return 1;
 }
 
 } // namespace
@@ -105,13 +119,10 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
     QCoreApplication core(argc, argv);
     const QString qt = QStringLiteral("\nQt's own options, such as -platform and -style, "
                                       "are accepted too: see movla(1).\n");
-    print(stdout, parser.helpText() + qt);
-    return 0;
+    return answer(parser.helpText() + qt);
   }
-  if (parser.isSet(version)) {
-    print(stdout, QStringLiteral("movla %1\n").arg(QString::fromUtf8(product_version)));
-    return 0;
-  }
+  if (parser.isSet(version))
+    return answer(QStringLiteral("movla %1\n").arg(QString::fromUtf8(product_version)));
   return std::nullopt;
 }
 

@@ -12,7 +12,8 @@
 
 namespace movla {
 
-/// Answers --help and --version on standard output, or reports an unknown
+/// Answers --help and --version on standard output (or says in one line on
+/// standard error that it could not be written), or reports an unknown
 /// option or a stray argument in one line on standard error. Returns the
 /// status to exit with when the command line has been answered, and nothing
 /// when the calculator should start.

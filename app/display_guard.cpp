@@ -4,6 +4,7 @@
 #include "display_guard.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QList>
 #include <QString>
 
@@ -71,38 +72,49 @@ void releaseStderr(bool pass_on) {
 #endif
 }
 
+// Says in one line why no display could be opened, and leaves with status 1.
+[[noreturn]] void giveUp(const QByteArray &why) {
+  releaseStderr(false);
+  std::fprintf(stderr, "movla: cannot open a display: %s\n", why.constData());
+  std::fflush(stderr);
+  // Qt is half-way through creating the application, or has made one with
+  // nowhere to show a window: leave without running any destructor.
+  std::_Exit(1);
+}
+
+// The platform named by -platform, which Qt prefers to QT_QPA_PLATFORM.
+QByteArray platform_option;
+
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text) {
   if (type != QtFatalMsg) {
     held->append({type, context.category, text});
     return;
   }
-  releaseStderr(false);
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray platform =
+      platform_option.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platform_option;
   const QByteArray x11 = qgetenv("DISPLAY");
   const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
   // libwayland finds a socket named by a relative WAYLAND_DISPLAY only in
   // XDG_RUNTIME_DIR, which must be an absolute path.
   const bool no_runtime_dir =
       !wayland.startsWith('/') && !qgetenv("XDG_RUNTIME_DIR").startsWith('/');
-  std::fputs("movla: cannot open a display: ", stderr);
   if (!platform.isEmpty())
-    std::fprintf(stderr, "the platform \"%s\" could not be started\n", platform.constData());
-  else if (!x11.isEmpty())
-    std::fprintf(stderr, "cannot connect to the X11 display %s\n", x11.constData());
-  else if (!wayland.isEmpty())
-    std::fprintf(stderr, "cannot connect to the Wayland display %s%s\n", wayland.constData(),
-                 no_runtime_dir ? " (XDG_RUNTIME_DIR is not set)" : "");
-  else
-    std::fputs("no X11 or Wayland display is set\n", stderr);
-  // Qt is half-way through creating the application: leave without running
-  // any destructor.
-  std::fflush(stderr);
-  std::_Exit(1);
+    giveUp("the platform \"" + platform + "\" could not be started");
+  if (!x11.isEmpty())
+    giveUp("cannot connect to the X11 display " + x11);
+  if (!wayland.isEmpty())
+    giveUp("cannot connect to the Wayland display " + wayland +
+           (no_runtime_dir ? " (XDG_RUNTIME_DIR is not set)" : ""));
+  giveUp("no X11 or Wayland display is set");
 }
 
 } // namespace
 
-DisplayGuard::DisplayGuard() {
+DisplayGuard::DisplayGuard(int argc, char *argv[]) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+      platform_option = argv[i + 1];
+  }
   held = new QList<HeldMessage>;
   previous_ = qInstallMessageHandler(holdOrGiveUp);
   holdStderr();
@@ -111,6 +123,9 @@ DisplayGuard::DisplayGuard() {
 void DisplayGuard::release() {
   if (!held)
     return;
+  // A platform without a framebuffer (linuxfb, eglfs) starts with no screen.
+  if (QGuiApplication::instance() && QGuiApplication::screens().isEmpty())
+    giveUp("the platform \"" + QGuiApplication::platformName().toLocal8Bit() + "\" has no screen");
   qInstallMessageHandler(previous_);
   releaseStderr(true);
   for (const HeldMessage &message : *held) {

@@ -12,7 +12,7 @@
 int main(int argc, char *argv[]) {
   if (const auto status = movla::answerCommandLine(argc, argv))
     return *status;
-  movla::DisplayGuard guard;
+  movla::DisplayGuard guard(argc, argv);
   QApplication app(argc, argv);
   guard.release();
   movla::setApplicationInfo();

@@ -47,6 +47,11 @@ expect_clean_exit "WAYLAND_DISPLAY with no compositor" \
   env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=movla-test-none
 rmdir "$runtime"
 
+# A platform that starts but finds no screen; the framebuffer is one that
+# does not exist, so that a machine with a real one is not painted on.
+expect_clean_exit "linuxfb with no framebuffer" \
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=linuxfb:fb=/nonexistent
+
 # When a later platform opens after a failed one, what was held back while
 # trying goes out: the program hides nothing once it runs.
 err=$(mktemp)
