@@ -7,6 +7,7 @@
 
 #include "application.h"
 #include "fMovla.h"
+#include "placement.h"
 #include "ui_test_support.h"
 
 #include <movla/calculator.h>
@@ -48,6 +49,8 @@ private slots:
   void controlsStandWhereTheTablesPutThem_data();
   void controlsStandWhereTheTablesPutThem();
   void windowHasItsCaptionSizeAndColours();
+  void windowOpensWhereItCanBeReached_data();
+  void windowOpensWhereItCanBeReached();
   void controlsHaveTheirFontsAndColours_data();
   void controlsHaveTheirFontsAndColours();
   void bandsLieBeneathEverything();
@@ -170,6 +173,28 @@ void tst_fMovla::windowHasItsCaptionSizeAndColours() {
   QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
   QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
   QVERIFY(window_->maximumSize().width() > 676);
+}
+
+void tst_fMovla::windowOpensWhereItCanBeReached_data() {
+  QTest::addColumn<QSize>("frame");
+  QTest::addColumn<QRect>("available");
+  QTest::addColumn<QPoint>("topLeft");
+  const QRect screen(0, 0, 1280, 1024);
+  QTest::newRow("fits") << QSize(676, 409) << screen << QPoint(302, 307);
+  QTest::newRow("below a panel") << QSize(676, 409) << QRect(0, 28, 1280, 996) << QPoint(302, 321);
+  // A large font or scale factor: the title bar and the labels' starts stay
+  // on the screen, and the window is centred the way it still fits.
+  QTest::newRow("too wide") << QSize(1410, 860) << screen << QPoint(0, 82);
+  QTest::newRow("too tall") << QSize(676, 1100) << screen << QPoint(302, 0);
+  QTest::newRow("too large, right screen")
+      << QSize(2028, 1227) << QRect(1280, 24, 1024, 744) << QPoint(1280, 24);
+}
+
+void tst_fMovla::windowOpensWhereItCanBeReached() {
+  QFETCH(QSize, frame);
+  QFETCH(QRect, available);
+  QFETCH(QPoint, topLeft);
+  QCOMPARE(movla::ui::framePosition(frame, available), topLeft);
 }
 
 void tst_fMovla::controlsHaveTheirFontsAndColours_data() {
