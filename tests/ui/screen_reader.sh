@@ -155,6 +155,26 @@ if ! grep -F 'object:text-changed:insert for [text | Frequency above reference]'
   failures=$((failures + 1))
 fi
 
+# End, then Ctrl+Left, in a box: Orca asks the box for the word at the
+# caret, first at the end of the number, where Qt's own code never answers
+# and the program hung for good. Orca must speak the word, and the program
+# must still answer: the next Tab reaches Orca.
+tab "Cents Change" 200
+from=$(wc -l <"$log")
+xdotool key End ctrl+Left
+spoke_word() {
+  tail -n +$((from + 1)) "$log" | grep -q "SPEECH OUTPUT: '200'"
+}
+deadline=$((SECONDS + 20))
+until spoke_word || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+if spoke_word; then
+  echo "ok   Cents Change: End, Ctrl+Left, Orca said '200'"
+else
+  echo "FAIL Cents Change: End, Ctrl+Left, Orca did not say '200'"
+  failures=$((failures + 1))
+fi
+tab "Reference Frequency, Cents Change section" 440
+
 if [ $failures -ne 0 ]; then
   echo "What Orca said:"
   grep -o "SPEECH OUTPUT: .*" "$log" | sed 's/^/  /'
