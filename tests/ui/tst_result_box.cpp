@@ -157,6 +157,12 @@ void tst_ResultBox::showsTheStartOfALongResult() {
       QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
   QVERIFY2(!description.contains(text.left(4)), qPrintable(description));
   QToolTip::hideText();
+
+  // A box widened to hold the whole text shows it as any box does.
+  box->clearFocus();
+  box->resize(box->width() * 40, box->height());
+  QVERIFY(!box->isCut());
+  QCOMPARE(box->grab().toImage(), plainBox(box, text, box->alignment(), false));
 }
 
 QTEST_MAIN(tst_ResultBox)
