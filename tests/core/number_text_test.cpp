@@ -108,24 +108,18 @@ TEST(ReadNumber, ReadsOtherScriptsAsTheirAsciiTwins) {
     std::string separator;
   } cases[] = {
       {"٤٤٠", "440", "."},
-      {"۴۴۰", "440", ","},
       {"४४०", "440", "."},
-      {"４４０", "440", ","},
+      {"۴۴۰,５", "440,5", ","},
       {"−50", "-50", "."},
-      {"＋５０", "+50", ","},
+      {"＋４４０，５", "+440,5", ","},
       {"－٠٫٠٨", "-0.08", "."},
       {"٤٤٠٫٥", "440.5", "."},
       {"٤٤٠٫٥", "440" + arabic_separator + "5", arabic_separator},
-      {"۴۴۰,۵", "440,5", ","},
-      {"४४०,५", "440,5", ","},
       {"４４０．５", "440.5", "."},
-      {"４４０，５", "440,5", ","},
       {"4٤0.５", "440.5", "."},
       {" \xC2\xA0٤٤٠٫١٦\t", "440.16", "."},
       {"٤٫٤e٢", "4.4e2", "."},
       {"１e−３", "1e-3", ","},
-      {"1e−３", "1e-3", ","},
-      {"٠,١", "0,1", ","},
       {"۱۲۳۴۵۶۷۸۹۰۱۲۳۴۵۶۷۸۹۰۱۲۳۴۵", "1234567890123456789012345", "."},
   };
   for (const auto &c : cases) {
@@ -194,22 +188,17 @@ TEST(ReadNumber, RejectsWhatIsNotAPlainNumber) {
        "."},
       // Other scripts keep the rules: one sign, one separator of the locale.
       {"−-5", "."},
-      {"＋−5", ","},
       {"５−", "."},
       {"٤٤٠٫٥", ","},
-      {"４４０．５", ","},
       {"４４０，５", "."},
       {"٤٤٠.٥", arabic_separator},
       {"４４０．５", arabic_separator},
       {"1٫2.3", "."},
       {"٤ ٤", "."},
-      {"٤٤٠Hz", "."},
-      {"٤٬٤٤٠", "."}, // Arabic thousands separator
-      {"৪৪০", "."},   // Bengali digits
-      {"1e−", "."},
+      {"٤٬٤٤٠", "."},     // Arabic thousands separator
+      {"৪৪০", "."},       // Bengali digits
       {"\xC0\xB5", "."},  // "5", overlong
       {"4\xEF\xBC", "."}, // a fullwidth digit cut short
-      {"\xD9", "."},
   };
   for (const auto &c : cases) {
     const auto result = read_number(c.in, c.separator);
