@@ -54,6 +54,18 @@ void read_number(benchmark::State &state) {
 }
 BENCHMARK(read_number);
 
+// The same kind of texts typed on Arabic, Persian, Hindi and CJK keyboards.
+const std::string other_script_texts[] = {"١٠٠", "۴۴۰", "४१५", "４６６．１６", "−101.27"};
+
+void read_number_other_scripts(benchmark::State &state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(movla::read_number(other_script_texts[i], "."));
+    i = (i + 1) % std::size(other_script_texts);
+  }
+}
+BENCHMARK(read_number_other_scripts);
+
 void strtod_l_c_locale(benchmark::State &state) {
   const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   std::size_t i = 0;

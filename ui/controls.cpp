@@ -5,6 +5,7 @@
 
 #include "accessible_line_edit.h"
 #include "readable_colours.h"
+#include "result_box.h"
 #include "single_line_edit.h"
 
 #include <QFont>
@@ -63,7 +64,8 @@ QWidget *create(const Control &control, QWidget *window) {
     return label;
   }
   case Kind::TextBox: {
-    auto *box = new SingleLineEdit(textOf(control), window);
+    auto *box = (control.options & ReadOnly) ? new ResultBox(textOf(control), window)
+                                             : new SingleLineEdit(textOf(control), window);
     box->setAlignment(control.align);
     box->setReadOnly((control.options & ReadOnly) != 0);
     return box;

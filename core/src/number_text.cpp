@@ -60,9 +60,85 @@ constexpr double exact_powers_of_ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
                                           1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-} // namespace
+// The code point that starts at text[pos] and its length in bytes; an
+// ill-formed sequence counts as one byte that is no code point.
+struct CodePoint {
+  char32_t value;
+  std::size_t length;
+};
+constexpr char32_t no_code_point = 0xFFFFFFFF;
 
-ReadResult read_number(std::string_view text, std::string_view decimal_separator) {
+CodePoint code_point_at(std::string_view text, std::size_t pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  std::size_t length = lead < 0x80                   ? 1
+                       : lead >= 0xC2 && lead < 0xE0 ? 2
+                       : lead >= 0xE0 && lead < 0xF0 ? 3
+                       : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                     : 0;
+  if (length == 0 || pos + length > text.size())
+    return {no_code_point, 1};
+  char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[pos + i]);
+    if ((next & 0xC0) != 0x80)
+      return {no_code_point, 1};
+    value = value << 6 | (next & 0x3F);
+  }
+  // Overlong forms and surrogates are no code points either.
+  constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < least[length] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
+    return {no_code_point, 1};
+  return {value, length};
+}
+
+// The first code point of each run of ten decimal digits that keyboards and
+// input methods type besides ASCII: Arabic-Indic, Persian (Extended
+// Arabic-Indic), Devanagari and fullwidth.
+constexpr char32_t digit_zeros[] = {0x0660, 0x06F0, 0x0966, 0xFF10};
+
+constexpr char32_t arabic_decimal_separator = 0x066B;
+
+// Rewrites text in the ASCII form that read_ascii takes with "." as the
+// separator: other scripts' digits, signs and separators become their ASCII
+// twins, the locale's separator becomes ".", and anything else that is not
+// ASCII, or a "." that is not the separator, becomes a byte no number holds.
+std::string to_ascii_twin(std::string_view text, std::string_view decimal_separator) {
+  const bool point_locale = decimal_separator == ".";
+  const bool arabic_or_point_locale = point_locale || decimal_separator == "\xD9\xAB";
+  const bool comma_locale = decimal_separator == ",";
+  constexpr char refused = '?';
+  std::string twin;
+  twin.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (!decimal_separator.empty() && text.substr(pos).starts_with(decimal_separator)) {
+      twin += '.';
+      pos += decimal_separator.size();
+      continue;
+    }
+    const auto [c, length] = code_point_at(text, pos);
+    pos += length;
+    char ascii = refused;
+    if (c < 0x80)
+      ascii = c == '.' ? refused : static_cast<char>(c);
+    else if (c == 0x2212 || c == 0xFF0D)
+      ascii = '-';
+    else if (c == 0xFF0B)
+      ascii = '+';
+    else if ((c == 0xFF0E && point_locale) ||
+             (c == arabic_decimal_separator && arabic_or_point_locale))
+      ascii = '.';
+    else if (c == 0xFF0C && comma_locale)
+      ascii = '.';
+    else
+      for (const char32_t zero : digit_zeros)
+        if (c >= zero && c <= zero + 9)
+          ascii = static_cast<char>('0' + (c - zero));
+    twin += ascii;
+  }
+  return twin;
+}
+
+ReadResult read_ascii(std::string_view text, std::string_view decimal_separator) {
   constexpr ReadResult not_a_number{0.0, ReadError::not_a_number};
   const std::string_view s = trim_blanks(text);
   std::size_t pos = 0;
@@ -175,6 +251,19 @@ ReadResult read_number(std::string_view text, std::string_view decimal_separator
   if (ec != std::errc() || end != out)
     return not_a_number;
   return {value, ReadError::none};
+}
+
+} // namespace
+
+ReadResult read_number(std::string_view text, std::string_view decimal_separator) {
+  // ASCII text, by far the most common, is read as it stands; only text that
+  // failed so and holds other bytes is rewritten into its ASCII twin.
+  const ReadResult result = read_ascii(text, decimal_separator);
+  if (result.error != ReadError::not_a_number || std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80;
+      }))
+    return result;
+  return read_ascii(to_ascii_twin(trim_blanks(text), decimal_separator), ".");
 }
 
 std::string write_whole_number(std::int16_t value) {

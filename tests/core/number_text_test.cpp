@@ -98,6 +98,41 @@ TEST(ReadNumber, RoundsLongDigitRunsCorrectly) {
   expect_reads_as({"-" + std::string(400, '9') + "e-400", ".", -1.0});
 }
 
+// Digits, signs and separators that other keyboards and input methods type
+// read as the same double as their ASCII twin: "." as in C, "," as in de_DE
+// and fr_FR.
+TEST(ReadNumber, ReadsOtherScriptsAsTheirAsciiTwins) {
+  const struct {
+    std::string in;
+    std::string twin;
+    std::string separator;
+  } cases[] = {
+      {"٤٤٠", "440", "."},
+      {"४४०", "440", "."},
+      {"۴۴۰,５", "440,5", ","},
+      {"−50", "-50", "."},
+      {"＋４４０，５", "+440,5", ","},
+      {"－٠٫٠٨", "-0.08", "."},
+      {"٤٤٠٫٥", "440.5", "."},
+      {"٤٤٠٫٥", "440" + arabic_separator + "5", arabic_separator},
+      {"４４０．５", "440.5", "."},
+      {"4٤0.５", "440.5", "."},
+      {" \xC2\xA0٤٤٠٫١٦\t", "440.16", "."},
+      {"٤٫٤e٢", "4.4e2", "."},
+      {"１e−３", "1e-3", ","},
+      {"۱۲۳۴۵۶۷۸۹۰۱۲۳۴۵۶۷۸۹۰۱۲۳۴۵", "1234567890123456789012345", "."},
+  };
+  for (const auto &c : cases) {
+    const auto twin = read_number(c.twin, c.separator);
+    ASSERT_TRUE(twin) << c.twin;
+    expect_reads_as({c.in, c.separator, twin.value});
+  }
+  std::string nines;
+  for (int i = 0; i < 400; ++i)
+    nines += "٩";
+  EXPECT_EQ(read_number(nines, ".").error, ReadError::overflow);
+}
+
 TEST(ReadNumber, RejectsWhatIsNotAPlainNumber) {
   const struct {
     std::string in;
@@ -151,6 +186,19 @@ TEST(ReadNumber, RejectsWhatIsNotAPlainNumber) {
                    "2",
                    3),
        "."},
+      // Other scripts keep the rules: one sign, one separator of the locale.
+      {"−-5", "."},
+      {"５−", "."},
+      {"٤٤٠٫٥", ","},
+      {"４４０，５", "."},
+      {"٤٤٠.٥", arabic_separator},
+      {"４４０．５", arabic_separator},
+      {"1٫2.3", "."},
+      {"٤ ٤", "."},
+      {"٤٬٤٤٠", "."},     // Arabic thousands separator
+      {"৪৪০", "."},       // Bengali digits
+      {"\xC0\xB5", "."},  // "5", overlong
+      {"4\xEF\xBC", "."}, // a fullwidth digit cut short
   };
   for (const auto &c : cases) {
     const auto result = read_number(c.in, c.separator);

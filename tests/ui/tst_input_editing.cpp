@@ -39,6 +39,8 @@ private slots:
   void pasteIsOneUndoStep();
   void resetCanBeUndone_data();
   void resetCanBeUndone();
+  void otherKeyboardsDigitsReadAsTheirNumber_data();
+  void otherKeyboardsDigitsReadAsTheirNumber();
 
 private:
   QLineEdit *open(const QString &locale, const QString &input) {
@@ -204,6 +206,29 @@ void tst_InputEditing::resetCanBeUndone() {
   QTest::keyClick(edit, Qt::Key_Tab);
   QCOMPARE(shownResults().mid(0, 2), inLocale({"4662.17", "4153.52"}, locale));
   QVERIFY(!window_->findChild<QLineEdit *>(QStringLiteral("Freq_More"))->isUndoAvailable());
+}
+
+void tst_InputEditing::otherKeyboardsDigitsReadAsTheirNumber_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("typed");
+  // -432.5 Hz in Arabic-Indic, Persian, Devanagari and fullwidth digits, the
+  // minus sign U+2212 and the fullwidth separator.
+  QTest::newRow("C") << "C" << u"\u2212\u0664\u06F3\u0968\uFF0E\uFF15"_qs;
+  QTest::newRow("de_DE") << "de_DE" << u"\u2212\u0664\u06F3\u0968\uFF0C\uFF15"_qs;
+  QTest::newRow("fr_FR") << "fr_FR" << u"\u2212\u0664\u06F3\u0968,\uFF15"_qs;
+}
+
+void tst_InputEditing::otherKeyboardsDigitsReadAsTheirNumber() {
+  QFETCH(QString, locale);
+  QFETCH(QString, typed);
+  QLineEdit *edit = open(locale, QStringLiteral("Ref_Freq1"));
+  edit->setFocus(Qt::TabFocusReason);
+  // Each character as a keyboard layout sends it: a key Qt has no code for.
+  for (const QChar c : typed)
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QCOMPARE(edit->text(), typed);
+  QCOMPARE(shownResults(), inLocale({"-458.22", "-408.23", "-101.27", "-1.01", "-0.08"}, locale));
 }
 
 QTEST_MAIN(tst_InputEditing)

@@ -30,6 +30,10 @@ struct ReadResult {
 /// optional exponent, blanks (space, tab, no-break space) allowed at either
 /// end. Gives the nearest double (0 or a denormal on underflow), or fails:
 /// overflow beyond the largest double, not_a_number for any other form.
+/// Digits may also be Arabic-Indic, Persian, Devanagari or fullwidth, mixed
+/// freely; signs also U+2212, U+FF0B and U+FF0D; the fullwidth U+FF0E and
+/// U+FF0C stand for "." and ","; U+066B is the separator wherever "." or it
+/// is. Each such text reads as the same double as its ASCII twin.
 ReadResult read_number(std::string_view text, std::string_view decimal_separator);
 
 /// Plain decimal digits, "-" only when negative: 440 -> "440".
