@@ -110,7 +110,8 @@ struct WindowDescription {
   bool modal; // shown modally over the window that opens it
   std::span<const Control> controls;
   std::span<const AccessibleText> accessible;
-  /// The control that holds the focus when the window opens.
+  /// The control that holds the focus when the window opens; its GotFocus
+  /// handler runs once Form_Load has, as for a move inside the window.
   const char *first_focus;
 };
 

@@ -113,20 +113,20 @@ bool FormWindow::eventFilter(QObject *watched, QEvent *event) {
   auto *box = qobject_cast<QLineEdit *>(watched);
   if (!box)
     return false;
-  const QByteArray name = box->objectName().toUtf8();
+  const std::string name = box->objectName().toStdString();
   switch (event->type()) {
   case QEvent::FocusIn:
     if (staysInWindow(event)) {
       if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
         focusingByMouse_ = box;
-      run(name.toStdString(), Event::GotFocus);
+      run(name, Event::GotFocus);
       focusingByMouse_ = nullptr;
     }
     break;
   case QEvent::FocusOut:
     clickedInto_ = nullptr;
     if (staysInWindow(event))
-      run(name.toStdString(), Event::LostFocus);
+      run(name, Event::LostFocus);
     break;
   case QEvent::MouseButtonRelease:
     // A plain click leaves no selection: select again. A drag that

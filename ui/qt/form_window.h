@@ -9,7 +9,8 @@
 // controls of its table (controls.h) with their accessible texts. It then
 // routes each control's events to the window's handlers, a Form, and does
 // for them what they ask through the Toolkit interface. It lives as a child
-// of the host and goes with it.
+// of the host, made before the controls so that it also goes before them: a
+// box that loses the focus as it is destroyed reaches no handler.
 
 #include "form.h"
 #include "toolkit.h"
