@@ -14,6 +14,7 @@
 //   toolkit layer --builds--> WindowDescription (tables, texts)
 //                 --events--> Form::handle --> handlers --> Toolkit, core
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
