@@ -7,7 +7,7 @@
 // A text query that never returns hangs the program: ctest's timeout on
 // these tests is their deadline.
 
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -48,13 +48,13 @@ private slots:
 
 private:
   void open(const QLocale &locale) {
-    window_ = std::make_unique<fMovla>(locale);
+    window_ = movla::ui::openCalculator(locale);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
   QLineEdit *box(const QString &name) const { return window_->findChild<QLineEdit *>(name); }
 
-  std::unique_ptr<fMovla> window_;
+  std::unique_ptr<QWidget> window_;
 };
 
 void tst_AccessibleLineEdit::boxIsReadWhole_data() {

@@ -5,7 +5,7 @@
 // an ellipsis, with the whole number on hover; a result that fits looks as in
 // any box. The box's text and what screen readers are told stay whole.
 
-#include "fMovla.h"
+#include "open_window.h"
 #include "result_box.h"
 
 #include <QAccessible>
@@ -61,7 +61,7 @@ private:
     return plain.grab().toImage();
   }
 
-  std::unique_ptr<fMovla> window_;
+  std::unique_ptr<QWidget> window_;
 };
 
 void tst_ResultBox::showsTheStartOfALongResult_data() {
@@ -84,7 +84,7 @@ void tst_ResultBox::showsTheStartOfALongResult() {
   QFETCH(bool, cut);
 
   // State: the window with both inputs typed; Action: Tab runs the pass.
-  window_ = std::make_unique<fMovla>(QLocale::c());
+  window_ = movla::ui::openCalculator(QLocale::c());
   window_->show();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   auto *centsBox = window_->findChild<QLineEdit *>(QStringLiteral("Cents_Change"));
