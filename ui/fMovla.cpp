@@ -209,8 +209,8 @@ void fMovla::Form_Load() {
       QStringLiteral("Enter the reference frequency to which the adjusted frequency will be "
                      "compared. The difference between the frequencies will be displayed on the "
                      "right."));
-  for (const movla::Field input : movla::input_fields)
-    fields_->set_text(input, movla::write_whole_number(movla::default_value(input)));
+  for (const movla::InputField input : movla::input_fields)
+    fields_->set_text(input, movla::default_text(input));
   calculate();
 }
 

@@ -5,6 +5,7 @@
 // interfaces Qt's AT-SPI bridge asks: one attribute run over the whole text,
 // and text, selection, caret and character places that agree with the box.
 
+#include "controls.h"
 #include "fMovla.h"
 
 #include <QAccessible>
@@ -47,7 +48,9 @@ private:
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  QLineEdit *box(const QString &name) const { return window_->findChild<QLineEdit *>(name); }
+  QLineEdit *box(const QString &name) const {
+    return movla::ui::control<QLineEdit>(window_.get(), name.toStdString());
+  }
 
   std::unique_ptr<fMovla> window_;
 };
