@@ -8,6 +8,7 @@
 # package, then starts the program unpacked from it. The version the package
 # and its changelog must carry is the one its program answers to --version.
 # Usage: check-deb.sh BUILD_TREE EXPECTED_FILE_LIST
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 tree=$1 expected=$2
 

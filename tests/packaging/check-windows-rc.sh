@@ -7,6 +7,7 @@
 # compiler and reads the version block back from the compiled resource; its
 # version must be the one the built program answers to --version.
 # Usage: check-windows-rc.sh RC_FILE PRODUCT_NAME PROGRAM
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 rc=$1 name=$2
 version=$("$3" --version | sed -n 's/^movla //p')

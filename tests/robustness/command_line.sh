@@ -9,7 +9,7 @@
 # so no window was tried). Qt's own options reach QApplication: with
 # -platform offscreen the program starts and runs until stopped.
 #   command_line.sh PATH/TO/movla VERSION
-set -u
+set -euo pipefail
 movla=$1 version=$2
 failures=0
 out=$(mktemp) err=$(mktemp)
@@ -23,9 +23,9 @@ contents() { cat "$1" && echo x; }
 while IFS='|' read -r status args want_out want_err; do
   [ -z "$status" ] && continue
   # shellcheck disable=SC2086 # the arguments are split on purpose
+  got=0
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-    timeout 3 "$movla" $args >"$out" 2>"$err" </dev/null
-  got=$?
+    timeout 3 "$movla" $args >"$out" 2>"$err" </dev/null || got=$?
   printf -v want_out '^%bx$' "$want_out"
   printf -v want_err '^%bx$' "$want_err"
   if [ "$got" -ne "$status" ] ||
