@@ -15,6 +15,7 @@ packages=("${movla_build_packages[@]}")
 movla_reason="to build and run the calculator" movla_ensure_packages "${packages[@]}"
 
 # A tree of its own, without the tests: it needs no test libraries.
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 cmake --preset run >/dev/null
 cmake --build --preset run --target movla
 exec build/run/app/movla "$@"

@@ -12,6 +12,8 @@ cd "$(dirname "$0")"
 movla_reason="to build Movla and run its tests, sanitizers and fuzzers" \
   movla_ensure_packages "${movla_build_packages[@]}" "${movla_test_packages[@]}"
 
+# Every build, including the ones the tests start, uses all the cores.
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 for preset in asan fuzz release; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

@@ -25,6 +25,7 @@ movla_ensure_packages "${movla_build_packages[@]}" libbenchmark-dev libx11-dev \
 tree=${1:-build/release}
 runs=${MOVLA_BENCH_RUNS:-7}
 if [ "${MOVLA_BENCH_NO_BUILD:-0}" != 1 ]; then
+  export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
   cmake --preset release -B "$tree" -DMOVLA_BUILD_BENCH=ON >/dev/null
   cmake --build "$tree" --target movla bare_window map_watch
 fi

@@ -1,8 +1,11 @@
 # SPDX-FileCopyrightText: The Movla developers
 # SPDX-License-Identifier: MIT
 
-# Installs the Debian packages a command needs, only when some are missing.
-# Sourced by run.sh and test.sh; a caller may say why in movla_reason.
+# Installs the Debian packages a command needs, only when some are missing,
+# and nothing else. Sourced by run.sh, test.sh and the scripts that need
+# packages; a caller may say why in movla_reason. It sets no shell options
+# (each caller sets -euo pipefail itself): a sourced file's would be its
+# caller's.
 
 movla_build_packages=(
   cmake g++ make
@@ -71,5 +74,3 @@ movla_ensure_packages() {
   # test locales, so that test.sh needs no step of its own for them.
   case " $* " in *" locales "*) movla_ensure_locales "${movla_test_locales[@]}" ;; esac
 }
-
-export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"

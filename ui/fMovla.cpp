@@ -43,8 +43,8 @@ void fMovla::Form_Load() {
   for (const AccessibleText &box : description.accessible)
     if (box.description)
       toolkit_.set_tooltip(box.control, box.description);
-  for (const Field input : input_fields)
-    fields_.set_text(input, write_whole_number(default_value(input)));
+  for (const InputField input : input_fields)
+    fields_.set_text(input, default_text(input));
   calculate();
 }
 

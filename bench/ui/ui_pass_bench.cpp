@@ -7,6 +7,7 @@
 //   ui_pass_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 #include "application.h"
+#include "controls.h"
 #include "open_window.h"
 
 #include <movla/calculator.h>
@@ -25,7 +26,7 @@ namespace {
 QWidget *window = nullptr;
 
 QLineEdit *box(movla::Field field) {
-  return window->findChild<QLineEdit *>(QString::fromUtf8(movla::field_name(field)));
+  return movla::ui::control<QLineEdit>(window, movla::field_name(field));
 }
 
 // One iteration is one focus change between Cents_Change and Ref_Freq1, as a
@@ -62,8 +63,10 @@ void BM_FocusChangeAndRepaint(benchmark::State &state) {
 void BM_PassOverLongInputs(benchmark::State &state) {
   std::mt19937 rng(1);
   const QString sep = QLocale::system().decimalPoint();
-  auto whole = [](movla::Field input) { return QString::number(movla::default_value(input)); };
-  for (const movla::Field input : movla::input_fields) {
+  auto whole = [](movla::InputField input) {
+    return QString::fromStdString(movla::default_text(input));
+  };
+  for (const movla::InputField input : movla::input_fields) {
     QString text = whole(input) + sep;
     while (text.size() < 32767)
       text += QChar(u'0' + static_cast<char16_t>(rng() % 10));
@@ -76,7 +79,7 @@ void BM_PassOverLongInputs(benchmark::State &state) {
     to->setFocus(Qt::TabFocusReason);
     std::swap(from, to);
   }
-  for (const movla::Field input : movla::input_fields) {
+  for (const movla::InputField input : movla::input_fields) {
     if (box(input)->text().size() != 32767)
       state.SkipWithError("a long input was reset");
     box(input)->setText(whole(input));

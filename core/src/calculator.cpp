@@ -9,13 +9,8 @@
 
 namespace movla {
 
-std::string_view field_name(Field field) {
-  static constexpr std::string_view names[field_count] = {
-      "Cents_Change", "Ref_Freq1", "New_Frequency", "Ref_Freq2",   "Freq_More",
-      "Freq_Less",    "Cents_New", "Semitones_New", "Octaves_New",
-  };
-  const auto index = static_cast<std::size_t>(field);
-  return index < field_count ? names[index] : std::string_view{};
+std::string default_text(InputField input) {
+  return write_whole_number(default_value(input));
 }
 
 namespace {
@@ -59,7 +54,7 @@ public:
     return false;
   }
 
-  void reset(Field input) { fields_.set_text(input, write_whole_number(default_value(input))); }
+  void reset(InputField input) { fields_.set_text(input, default_text(input)); }
 
   void show(Field field, double value) {
     if (failed_)

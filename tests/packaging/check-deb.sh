@@ -5,16 +5,23 @@
 
 # Builds the Debian package from a build tree and checks its control fields
 # and contents, that lintian finds no error or warning in it or in its debug
-# package, then starts the program unpacked from it.
-# Usage: check-deb.sh BUILD_TREE EXPECTED_FILE_LIST VERSION
+# package, then starts the program unpacked from it. The version the package
+# and its changelog must carry is the one its program answers to --version.
+# Usage: check-deb.sh BUILD_TREE EXPECTED_FILE_LIST
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
-tree=$1 expected=$2 version=$3
+tree=$1 expected=$2
 
 cpack -G DEB --config "$tree/CPackConfig.cmake" -B "$movla_tmp/out" >"$movla_tmp/cpack.log" 2>&1 ||
   { cat "$movla_tmp/cpack.log" >&2; fail "cpack could not build the package"; }
 debs=("$movla_tmp"/out/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made ${#debs[@]} packages: ${debs[*]}"
 deb=${debs[0]}
+
+root=$movla_tmp/root
+dpkg-deb -x "$deb" "$root"
+version=$("$root/usr/bin/movla" --version | sed -n 's/^movla //p')
+[ -n "$version" ] || fail "the packaged program names no version"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = movla ] || fail "Package is '$(field Package)'"
@@ -28,8 +35,6 @@ for pkg in fonts-liberation libqt6widgets6 libqt6core6 libc6; do
   grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg: $depends"
 done
 
-root=$movla_tmp/root
-dpkg-deb -x "$deb" "$root"
 expect_files "$root/usr" <(LC_ALL=C sort "$expected")
 expect_starts "$root/usr/bin/movla"
 

@@ -7,6 +7,7 @@
 # is hardened: PIE, full RELRO with immediate binding, stack protector and
 # _FORTIFY_SOURCE=2.
 # Usage: check-hardening.sh RELEASE_BUILD_TREE
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 tree=$1
 

@@ -6,6 +6,7 @@
 # The committed Windows icon must hold the current PNG renders: rebuilding it
 # from resources/icons has to give the same bytes.
 # Usage: check-ico.sh SOURCE_DIR
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 src=$1
 python3 "$src/packaging/windows/make-ico.py" "$movla_tmp/movla.ico"

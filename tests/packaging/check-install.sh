@@ -7,6 +7,7 @@
 # exactly the expected files, a valid desktop entry and metainfo, icons of
 # the size their folder promises, and a program that starts.
 # Usage: check-install.sh BUILD_TREE EXPECTED_FILE_LIST APP_ID
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 tree=$1 expected=$2 app_id=$3
 

@@ -6,6 +6,7 @@
 # The manual page passes groff's warnings and man's, and documents every
 # option the program's --help lists.
 # Usage: check-man.sh PAGE PROGRAM
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
 page=$1 program=$2
 

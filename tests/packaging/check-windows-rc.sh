@@ -4,10 +4,14 @@
 # SPDX-License-Identifier: MIT
 
 # Compiles the configured Windows resource script with the MinGW resource
-# compiler and reads the version block back from the compiled resource.
-# Usage: check-windows-rc.sh RC_FILE PRODUCT_NAME VERSION
+# compiler and reads the version block back from the compiled resource; its
+# version must be the one the built program answers to --version.
+# Usage: check-windows-rc.sh RC_FILE PRODUCT_NAME PROGRAM
+set -euo pipefail
 . "$(dirname "$0")/common.sh"
-rc=$1 name=$2 version=$3
+rc=$1 name=$2
+version=$("$3" --version | sed -n 's/^movla //p')
+[ -n "$version" ] || fail "$3 --version names no version"
 
 # Debian ships windres without the MinGW compiler it calls by default; the
 # script needs nothing beyond the host's C preprocessor.

@@ -10,9 +10,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 movla_tmp=$(mktemp -d "${TMPDIR:-/tmp}/movla-pkg.XXXXXX")
 trap 'rm -rf "$movla_tmp"' EXIT
 
-# The program takes no options and never exits by itself, so a start that
-# works is one still running when the timeout stops it (exit 124); a crash or
-# a missing library ends it early with another status.
+# Started without options, the program opens its window and runs until the
+# user closes it, so a start that works is one still running when the timeout
+# stops it (exit 124); a crash or a missing library ends it early with
+# another status.
 expect_starts() {
   local status=0
   QT_QPA_PLATFORM=offscreen timeout 3 "$@" >"$movla_tmp/start.log" 2>&1 || status=$?

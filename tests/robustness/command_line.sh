@@ -11,7 +11,7 @@
 # -platform offscreen the program starts and runs until stopped, and with a
 # platform that finds no screen it says so in one line with status 1.
 #   command_line.sh PATH/TO/movla VERSION
-set -u
+set -euo pipefail
 movla=$1 version=$2
 failures=0
 out=$(mktemp) err=$(mktemp)
@@ -27,9 +27,9 @@ while IFS='|' read -r status args want_out want_err to; do
   [ -z "$status" ] && continue
   : >"$out"
   # shellcheck disable=SC2086 # the arguments are split on purpose
+  got=0
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-    timeout 3 "$movla" $args >"${to:-$out}" 2>"$err" </dev/null
-  got=$?
+    timeout 3 "$movla" $args >"${to:-$out}" 2>"$err" </dev/null || got=$?
   printf -v want_out '^%bx$' "$want_out"
   printf -v want_err '^%bx$' "$want_err"
   if [ "$got" -ne "$status" ] ||

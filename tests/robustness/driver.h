@@ -6,6 +6,8 @@
 // locale's decimal separator, and a way to answer a modal box from inside
 // its exec() loop.
 
+#include "controls.h"
+
 #include <movla/calculator.h>
 
 #include <QApplication>
@@ -22,7 +24,7 @@
 namespace movla::test {
 
 inline QLineEdit *box(QWidget *window, Field field) {
-  return window->findChild<QLineEdit *>(QString::fromUtf8(field_name(field)));
+  return ui::control<QLineEdit>(window, field_name(field));
 }
 
 inline std::string decimalSeparator() {
@@ -32,10 +34,8 @@ inline std::string decimalSeparator() {
 /// Copies the nine texts of the window's boxes into memory.
 inline MemoryFields snapshot(QWidget *window) {
   MemoryFields fields;
-  for (std::size_t i = 0; i < field_count; ++i) {
-    const auto field = static_cast<Field>(i);
+  for (const Field field : all_fields)
     fields.set_text(field, box(window, field)->text().toStdString());
-  }
   return fields;
 }
 

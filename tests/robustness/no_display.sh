@@ -7,17 +7,16 @@
 # and exit with status 1, not abort with a core dump (Qt's default), nor let
 # the libraries under Qt add lines of their own.
 #   no_display.sh PATH/TO/movla
-set -u
+set -euo pipefail
 movla=$1
 failures=0
 
 expect_clean_exit() {
   local what=$1
   shift
-  local err status
+  local err status=0
   err=$(mktemp)
-  "$@" "$movla" 2>"$err" >/dev/null </dev/null
-  status=$?
+  "$@" "$movla" 2>"$err" >/dev/null </dev/null || status=$?
   local lines
   lines=$(wc -l <"$err")
   if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] || ! grep -q '^movla: cannot open a display' "$err"; then
@@ -55,9 +54,9 @@ expect_clean_exit "linuxfb with no framebuffer" \
 # When a later platform opens after a failed one, what was held back while
 # trying goes out: the program hides nothing once it runs.
 err=$(mktemp)
+status=0
 env -u DISPLAY -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=movla-test-none QT_QPA_PLATFORM="wayland;offscreen" \
-  timeout 3 "$movla" 2>"$err" >/dev/null </dev/null
-status=$?
+  timeout 3 "$movla" 2>"$err" >/dev/null </dev/null || status=$?
 if [ "$status" -ne 124 ] || ! grep -q XDG_RUNTIME_DIR "$err"; then
   echo "FAIL falling back to offscreen: status $status, stderr:"
   sed 's/^/  /' "$err"

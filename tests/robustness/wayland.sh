@@ -9,7 +9,7 @@
 # standard error, and it must keep running until it is told to stop.
 # The protocol comes from WAYLAND_DEBUG=1.
 #   wayland.sh PATH/TO/movla APP_ID
-set -u
+set -euo pipefail
 movla=$1 app_id=$2
 title="Movla - Cents to Hz Calculator"
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/movla-wayland.XXXXXX")
@@ -19,16 +19,16 @@ log=$runtime/movla.log
 weston_pid='' movla_pid=''
 
 cleanup() {
-  [ -n "$movla_pid" ] && kill "$movla_pid" 2>/dev/null
-  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
-  wait
+  [ -z "$movla_pid" ] || kill "$movla_pid" 2>/dev/null || true
+  [ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null || true
+  wait || true
   rm -rf "$runtime"
 }
 trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
-  [ -f "$log" ] && grep -v '^\[' "$log" | sed 's/^/  movla: /'
+  [ ! -f "$log" ] || grep -v '^\[' "$log" | sed 's/^/  movla: /' || true
   exit 1
 }
 
@@ -77,11 +77,11 @@ wait_for "the compositor showing the window" "$movla_pid" frame_shown
 
 kill -0 "$movla_pid" 2>/dev/null || fail "the program ended by itself"
 kill -TERM "$movla_pid"
-wait "$movla_pid"
-status=$?
+status=0
+wait "$movla_pid" || status=$?
 movla_pid=''
 [ "$status" -eq 143 ] || fail "stopped with SIGTERM, it ended with status $status"
 
-others=$(grep -v '^\[' "$log")
+others=$(grep -v '^\[' "$log" || true)
 [ -z "$others" ] || fail "the program wrote more than the protocol log"
 echo "ok   on Wayland: window \"$title\" ($app_id) shown; ran until stopped"

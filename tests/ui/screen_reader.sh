@@ -9,9 +9,14 @@
 # X server, a session bus, the accessibility bus, a window manager and Orca,
 # which logs what it would say (no speech synthesizer is used).
 #   screen_reader.sh PATH/TO/movla
+# No -e: a check that fails prints its own FAIL line and exits, and the
+# cleanup must run its kills to the end whatever each one returns.
 set -uo pipefail
 movla=$1
-for tool in Xvfb xprop dbus-launch /usr/libexec/at-spi-bus-launcher openbox orca xdotool script; do
+# The accessibility bus's launcher, where the D-Bus service that starts it
+# on demand says it is (/usr/libexec on Debian, elsewhere on others).
+a11y_launcher=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' /usr/share/dbus-1/services/org.a11y.Bus.service 2>/dev/null)
+for tool in Xvfb xprop dbus-launch "${a11y_launcher:-at-spi-bus-launcher}" openbox orca xdotool script; do
   command -v "$tool" >/dev/null || { echo "missing $tool: install the test packages of scripts/deps.sh"; exit 1; }
 done
 
@@ -58,7 +63,7 @@ DISPLAY=:$(cat "$run/display")
 export DISPLAY
 await xprop -root -len 0 >/dev/null
 eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+"$a11y_launcher" --launch-immediately >/dev/null 2>&1 &
 # New windows are not focused: the click below activates the calculator once
 # Orca can hear it, rather than while its accessibility bridge connects.
 sed 's|<focusNew>yes</focusNew>|<focusNew>no</focusNew>|' /etc/xdg/openbox/rc.xml >"$run/openbox.xml"

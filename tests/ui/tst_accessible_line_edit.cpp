@@ -7,6 +7,7 @@
 // A text query that never returns hangs the program: ctest's timeout on
 // these tests is their deadline.
 
+#include "controls.h"
 #include "open_window.h"
 
 #include <QAccessible>
@@ -52,7 +53,9 @@ private:
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  QLineEdit *box(const QString &name) const { return window_->findChild<QLineEdit *>(name); }
+  QLineEdit *box(const QString &name) const {
+    return movla::ui::control<QLineEdit>(window_.get(), name.toStdString());
+  }
 
   std::unique_ptr<QWidget> window_;
 };

@@ -6,6 +6,7 @@
 // and About buttons, by mouse and by keyboard.
 
 #include "application.h"
+#include "controls.h"
 #include "open_window.h"
 #include "placement.h"
 #include "ui_test_support.h"
@@ -27,10 +28,6 @@ using movla::test::textWidth;
 using movla::test::whenModalOpens;
 
 namespace {
-
-const char *const fieldNames[] = {"Cents_Change", "Ref_Freq1",     "New_Frequency",
-                                  "Ref_Freq2",    "Freq_More",     "Freq_Less",
-                                  "Cents_New",    "Semitones_New", "Octaves_New"};
 
 enum class Move { Tab, Backtab, Click };
 
@@ -80,16 +77,16 @@ private slots:
   void exitConfirmedEndsProgram();
 
 private:
-  QLineEdit *box(const char *name) const {
-    return window_->findChild<QLineEdit *>(QString::fromLatin1(name));
+  QLineEdit *box(std::string_view name) const {
+    return movla::ui::control<QLineEdit>(window_.get(), name);
   }
-  QPushButton *button(const char *name) const {
-    return window_->findChild<QPushButton *>(QString::fromLatin1(name));
+  QPushButton *button(std::string_view name) const {
+    return movla::ui::control<QPushButton>(window_.get(), name);
   }
   QStringList fieldTexts() const {
     QStringList texts;
-    for (const char *name : fieldNames)
-      texts << box(name)->text();
+    for (const movla::Field field : movla::all_fields)
+      texts << box(movla::field_name(field))->text();
     return texts;
   }
   void click(QWidget *widget) {
@@ -355,8 +352,11 @@ void tst_fMovla::startsWithDefaultsAndTheirResults_data() {
   QTest::addColumn<QString>("text");
   const char *const texts[] = {"100",    "440",     "415",   "440",  "466.16",
                                "415.30", "-101.27", "-1.01", "-0.08"};
-  for (std::size_t i = 0; i < std::size(fieldNames); ++i)
-    QTest::newRow(fieldNames[i]) << fieldNames[i] << texts[i];
+  static_assert(std::size(texts) == movla::field_count);
+  for (std::size_t i = 0; i < movla::field_count; ++i) {
+    const char *name = movla::field_name(movla::all_fields[i]).data();
+    QTest::newRow(name) << name << texts[i];
+  }
 }
 
 void tst_fMovla::startsWithDefaultsAndTheirResults() {

@@ -4,6 +4,7 @@
 // Input as people give it: a number pasted or dropped into an input keeps its
 // value whatever line breaks come with it, and a reset can be undone.
 
+#include "controls.h"
 #include "open_window.h"
 
 #include <movla/calculator.h>
@@ -47,15 +48,15 @@ private:
     window_ = movla::ui::openCalculator(QLocale(locale));
     window_->show();
     [&] { QVERIFY(QTest::qWaitForWindowActive(window_.get())); }();
-    return window_->findChild<QLineEdit *>(input);
+    return box(input.toStdString());
+  }
+  QLineEdit *box(std::string_view name) const {
+    return movla::ui::control<QLineEdit>(window_.get(), name);
   }
   QStringList shownResults() const {
     QStringList texts;
-    for (const movla::Field field : movla::result_fields) {
-      const std::string_view name = movla::field_name(field);
-      texts
-          << window_->findChild<QLineEdit *>(QString::fromLatin1(name.data(), name.size()))->text();
-    }
+    for (const movla::Field field : movla::result_fields)
+      texts << box(movla::field_name(field))->text();
     return texts;
   }
   // Opens the box's context menu, as the Menu key does, and picks an entry
@@ -117,7 +118,7 @@ void tst_InputEditing::pastedNumberKeepsItsValue() {
   // State: the focus in a result box. Action: enter the input by Tab (by the
   // click itself for middle-click), paste or drop, then Tab on.
   QLineEdit *edit = open(locale, input);
-  window_->findChild<QLineEdit *>(QStringLiteral("Freq_More"))->setFocus(Qt::TabFocusReason);
+  box("Freq_More")->setFocus(Qt::TabFocusReason);
   if (route == Route::MiddleClick) {
     clipboard->setText(pasted, QClipboard::Selection);
     QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(4, edit->height() / 2));
@@ -205,7 +206,7 @@ void tst_InputEditing::resetCanBeUndone() {
   QTest::keyClick(edit, Qt::Key_Backspace);
   QTest::keyClick(edit, Qt::Key_Tab);
   QCOMPARE(shownResults().mid(0, 2), inLocale({"4662.17", "4153.52"}, locale));
-  QVERIFY(!window_->findChild<QLineEdit *>(QStringLiteral("Freq_More"))->isUndoAvailable());
+  QVERIFY(!box("Freq_More")->isUndoAvailable());
 }
 
 void tst_InputEditing::otherKeyboardsDigitsReadAsTheirNumber_data() {

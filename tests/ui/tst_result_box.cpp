@@ -5,6 +5,7 @@
 // an ellipsis, with the whole number on hover; a result that fits looks as in
 // any box. The box's text and what screen readers are told stay whole.
 
+#include "controls.h"
 #include "open_window.h"
 #include "result_box.h"
 
@@ -87,11 +88,12 @@ void tst_ResultBox::showsTheStartOfALongResult() {
   window_ = movla::ui::openCalculator(QLocale::c());
   window_->show();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  auto *centsBox = window_->findChild<QLineEdit *>(QStringLiteral("Cents_Change"));
-  window_->findChild<QLineEdit *>(QStringLiteral("Ref_Freq1"))->setText(reference);
+  auto *centsBox = movla::ui::control<QLineEdit>(window_.get(), "Cents_Change");
+  movla::ui::control<QLineEdit>(window_.get(), "Ref_Freq1")->setText(reference);
   centsBox->setText(cents);
   QTest::keyClick(centsBox, Qt::Key_Tab);
-  auto *box = dynamic_cast<ResultBox *>(window_->findChild<QLineEdit *>(field));
+  auto *box =
+      dynamic_cast<ResultBox *>(movla::ui::control<QLineEdit>(window_.get(), field.toStdString()));
   QVERIFY(box);
   const QString text = box->text();
   QCOMPARE(box->isCut(), cut);

@@ -21,8 +21,9 @@ void setApplicationInfo() {
 
   // Liberation Sans has Arial's advance widths, so texts laid out for Arial
   // fit their labels. "MS Sans Serif" is a bitmap face found only on Windows;
-  // at the same point size Liberation Sans is close enough and every label
-  // still holds its text (checked by the window tests).
+  // Liberation Sans runs a little wider, so the controls that ask for it
+  // condense it to 95% (controls.cpp), and every label still holds its text
+  // (checked by the window tests).
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
