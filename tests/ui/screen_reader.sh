@@ -165,13 +165,28 @@ fi
 # and the program hung for good. Orca must speak the word, and the program
 # must still answer: the next Tab reaches Orca.
 tab "Cents Change" 200
-from=$(wc -l <"$log")
-xdotool key End ctrl+Left
+# Orca now and then takes the caret move for a move by character when its
+# events arrive close together under load: the keys are tried up to three
+# times, each once Orca has fallen quiet.
+quiet() {
+  local lines
+  lines=$(wc -l <"$log")
+  sleep 0.3
+  [ "$(wc -l <"$log")" -eq "$lines" ]
+}
 spoke_word() {
   tail -n +$((from + 1)) "$log" | grep -q "SPEECH OUTPUT: '200'"
 }
-deadline=$((SECONDS + 20))
-until spoke_word || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+for _ in 1 2 3; do
+  from=$(wc -l <"$log")
+  xdotool key End
+  deadline=$((SECONDS + 5))
+  until quiet || [ $SECONDS -ge $deadline ]; do :; done
+  xdotool key ctrl+Left
+  deadline=$((SECONDS + 5))
+  until spoke_word || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+  spoke_word && break
+done
 if spoke_word; then
   echo "ok   Cents Change: End, Ctrl+Left, Orca said '200'"
 else
