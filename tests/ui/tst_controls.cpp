@@ -23,7 +23,7 @@ using namespace movla::ui;
 
 namespace {
 
-enum class Lookup { Fields, bDone };
+enum class Lookup { None, Fields, bDone };
 
 struct Case {
   const char *what;
@@ -38,6 +38,12 @@ Control row(const char *name, Kind kind) {
   control.kind = kind;
   control.text = "";
   control.font = {"Arial", 10};
+  return control;
+}
+
+Control picture(const char *file) {
+  Control control = row("Picture1", Kind::Picture);
+  control.text = file;
   return control;
 }
 
@@ -66,6 +72,11 @@ const std::vector<Case> &cases() {
        {row("bDon", Kind::Button)},
        Lookup::bDone,
        "QPushButton named \"bDone\""},
+      {"a picture built in", {picture("about-left.jpg")}, Lookup::None, nullptr},
+      {"a picture not built in",
+       {picture("about-left.png")},
+       Lookup::None,
+       "picture \"about-left.png\""},
   };
   return all;
 }
@@ -80,6 +91,8 @@ int runCase(std::size_t index) {
   window.setObjectName(QStringLiteral("fTest"));
   buildControls(c.table, &window);
   switch (c.lookup) {
+  case Lookup::None:
+    break;
   case Lookup::Fields: {
     [[maybe_unused]] const LineEditFields fields(&window);
     break;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QImage>
 #include <QImageReader>
 #include <QPixmap>
 #include <QString>
@@ -40,8 +41,14 @@ QIcon programIcon() {
     // the decoding itself.
     QImageReader reader(icons.filePath(name), "png");
     reader.setAutoDetectImageFormat(false);
-    icon.addPixmap(QPixmap::fromImage(reader.read()));
+    const QImage image = reader.read();
+    if (image.isNull())
+      qFatal("the window icon %s cannot be read: %s", qPrintable(name),
+             qPrintable(reader.errorString()));
+    icon.addPixmap(QPixmap::fromImage(image));
   }
+  if (icon.isNull())
+    qFatal("no window icon is built into the program");
   return icon;
 }
 

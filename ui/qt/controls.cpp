@@ -82,11 +82,17 @@ QWidget *create(const Control &control, QWidget *window) {
   case Kind::Picture: {
     auto *picture = new QLabel(window);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(QStringLiteral(":/movla/") + textOf(control)));
+    const QPixmap pixmap(QStringLiteral(":/movla/") + textOf(control));
+    // The pictures are built into the program: one that is not is a fault
+    // of the build, to be named rather than shown as a blank.
+    if (pixmap.isNull())
+      qFatal("%s has no picture \"%s\" built in, for %s", qPrintable(window->objectName()),
+             control.text, control.name);
+    picture->setPixmap(pixmap);
     return picture;
   }
   }
-  return nullptr;
+  qFatal("%s: %s is of no kind this layer builds", qPrintable(window->objectName()), control.name);
 }
 
 } // namespace
