@@ -5,6 +5,7 @@
 
 #include "controls.h"
 #include "fAbout.h"
+#include "focus_selection.h"
 
 #include <movla/number_text.h>
 
@@ -260,5 +261,5 @@ void fMovla::calculate() {
 }
 
 void fMovla::selectWholeText(QLineEdit *box) {
-  box->setSelection(0, box->text().size());
+  movla::ui::selectWholeText(box);
 }

@@ -13,14 +13,15 @@
 // context menu, middle-click, a drop), and a paste stays one undo step, as
 // Qt's own does.
 
+#include "focus_selection.h"
+
 #include <QClipboard>
-#include <QLineEdit>
 
 namespace movla::ui {
 
-class SingleLineEdit : public QLineEdit {
+class SingleLineEdit : public FocusSelectionEdit {
 public:
-  using QLineEdit::QLineEdit;
+  using FocusSelectionEdit::FocusSelectionEdit;
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
