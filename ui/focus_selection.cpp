@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDragLeaveEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -37,6 +38,15 @@ FocusSelectionEdit::FocusSelectionEdit(const QString &text, QWidget *parent)
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (kept_ && !hasFocus())
       selectWhole(this, entryCaret_);
+  });
+  // Qt shows the cursor of a box whose text is selected, with the focus or
+  // without; a box without the focus shows none (Qt's drag-leave handler
+  // hides it, and does nothing else).
+  connect(this, &QLineEdit::selectionChanged, this, [this] {
+    if (!hasFocus() && hasSelectedText()) {
+      QDragLeaveEvent left;
+      QLineEdit::dragLeaveEvent(&left);
+    }
   });
 }
 
