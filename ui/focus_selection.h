@@ -5,25 +5,29 @@
 // What a text box selects as the focus enters and leaves it, and in what
 // order a screen reader hears of it.
 //
-// A screen reader presents the box the focus enters by reading its name,
-// then its value and whether that is selected ("Reference Frequency text."
-// "440 selected."), as for a native entry; and it speaks any change of a
-// box's selection, focused or not ("Text unselected."), against what it last
-// read there. Qt tells it in the wrong order for that: on a Tab the box left
+// A screen reader presents the box the focus enters by its name, then its
+// value and whether that is selected ("Reference Frequency text." "440
+// selected."), as for a native entry; and it speaks any change of a box's
+// selection, focused or not ("Text unselected."), against what it last read
+// there. Qt tells it in the wrong order for that: on a Tab the box left
 // drops its selection, the box entered selects its text, and only then goes
 // out the focus event. So a box here:
-// - announces the focus itself, before its selection changes (Qt's own
-//   announcement follows and changes nothing);
+// - announces the focus itself before its selection changes, and tells of
+//   the selection once more after Qt's own focus event, so that a reader
+//   which keeps only the latest event of a kind (Orca) reads the selection
+//   with the focus, not before the name;
 // - keeps its selection when the focus moves to another control of its
-//   window, as Windows edit boxes do, and paints it as plain text, so it
-//   looks as a box Qt deselected; a text written into it meanwhile is kept
-//   selected whole, so what the reader last read stays true;
+//   window, as Windows edit boxes do, drawn as plain text and without a
+//   cursor, so it looks as a box Qt deselected; a text written into it
+//   meanwhile is kept selected whole, so what the reader last read stays
+//   true and it has nothing to say;
 // - holds back the press of a click that enters it with its text selected
 //   until the press turns into a drag: a plain click leaves the whole text
 //   selected rather than dropping the selection and taking it again.
 // Entering by Tab, Shift+Tab or an access key selects the whole text, as Qt
 // does; entering otherwise, as by a click, shows no selection kept from
-// before.
+// before. Leaving for another application or a popup menu is left to Qt,
+// which keeps the selection in sight.
 
 #include <QLineEdit>
 
