@@ -64,6 +64,10 @@ private slots:
   void typingChangesNothingUntilFocusLeaves();
   void leavingBadInputResetsItBeforeNextIsSelected_data();
   void leavingBadInputResetsItBeforeNextIsSelected();
+  void boxLeftKeepsItsSelectionOutOfSight_data();
+  void boxLeftKeepsItsSelectionOutOfSight();
+  void clickIntoBoxKeepsItsSelectionUnlessDragged_data();
+  void clickIntoBoxKeepsItsSelectionUnlessDragged();
   void switchingApplicationRunsNoPass();
   void commaLocaleReadsAndWritesCommas();
 
@@ -566,6 +570,85 @@ void tst_fMovla::leavingBadInputResetsItBeforeNextIsSelected() {
   if (!target->isReadOnly())
     QCOMPARE(target->selectedText(), toAfter);
   QCOMPARE(box(qPrintable(result))->text(), resultAfter);
+}
+
+void tst_fMovla::boxLeftKeepsItsSelectionOutOfSight_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<Move>("move");
+  QTest::addColumn<QString>("written"); // null: nothing written while away
+
+  QTest::newRow("input, Tab") << "Ref_Freq1" << Move::Tab << QString();
+  QTest::newRow("input, Backtab") << "New_Frequency" << Move::Backtab << QString();
+  QTest::newRow("result, click") << "Cents_New" << Move::Click << QString();
+  QTest::newRow("result written while away") << "Freq_Less" << Move::Tab << "1234.56";
+  QTest::newRow("input reset while away") << "Ref_Freq2" << Move::Backtab << "440";
+}
+
+void tst_fMovla::boxLeftKeepsItsSelectionOutOfSight() {
+  QFETCH(QString, name);
+  QFETCH(Move, move);
+  QFETCH(QString, written);
+
+  // State: the box entered by Tab, its whole text selected. Action: the
+  // focus moves on (and the text is replaced). Expected: the box looks as
+  // one never selected, and a screen reader still finds the whole text
+  // selected, as it last read it: it has nothing to say of the box left.
+  QLineEdit *edit = box(qPrintable(name));
+  if (!written.isNull())
+    edit->setText(written);
+  const QImage unselected = edit->grab().toImage();
+  if (!written.isNull())
+    edit->setText(QStringLiteral("1"));
+  edit->setFocus(Qt::TabFocusReason);
+  QCOMPARE(edit->selectedText(), edit->text());
+
+  switch (move) {
+  case Move::Tab:
+    QTest::keyClick(edit, Qt::Key_Tab);
+    break;
+  case Move::Backtab:
+    QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+    break;
+  case Move::Click:
+    click(box("Cents_Change"));
+    break;
+  }
+  if (!written.isNull())
+    edit->setText(written);
+
+  QVERIFY(!edit->hasFocus());
+  QCOMPARE(edit->grab().toImage(), unselected);
+  QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(edit)->textInterface();
+  QCOMPARE(text->selectionCount(), 1);
+  int start = -1;
+  int end = -1;
+  text->selection(0, &start, &end);
+  QCOMPARE(text->text(start, end), edit->text());
+}
+
+void tst_fMovla::clickIntoBoxKeepsItsSelectionUnlessDragged_data() {
+  QTest::addColumn<bool>("drag");
+  QTest::newRow("click") << false;
+  QTest::newRow("drag from the end") << true;
+}
+
+void tst_fMovla::clickIntoBoxKeepsItsSelectionUnlessDragged() {
+  QFETCH(bool, drag);
+
+  // State: the focus in another box. Action: a press into Ref_Freq2, a move
+  // (by more than the drag distance if dragging), a release. Expected: the
+  // whole text stays selected all along, as the box was entered; a drag
+  // selects from where it started.
+  QLineEdit *edit = box("Ref_Freq2");
+  const QPoint end(edit->width() - 4, edit->height() / 2);
+  const QPoint start(4, edit->height() / 2);
+  QTest::mousePress(edit, Qt::LeftButton, {}, end);
+  QCOMPARE(QApplication::focusWidget(), edit);
+  QCOMPARE(edit->selectedText(), QStringLiteral("440"));
+  QTest::mouseMove(edit, drag ? start : end - QPoint(1, 0));
+  QTest::mouseRelease(edit, Qt::LeftButton, {}, drag ? start : end - QPoint(1, 0));
+  QCOMPARE(edit->selectedText(), QStringLiteral("440"));
+  QCOMPARE(edit->cursorPosition(), drag ? 0 : 3);
 }
 
 void tst_fMovla::switchingApplicationRunsNoPass() {

@@ -3,6 +3,8 @@
 
 #include "form_window.h"
 
+#include "focus_selection.h"
+
 #include "controls.h"
 #include "open_window.h"
 #include "placement.h"
@@ -188,7 +190,7 @@ void FormWindow::quit() {
 }
 
 void FormWindow::selectWholeText(QLineEdit *box) {
-  box->setSelection(0, box->text().size());
+  movla::ui::selectWholeText(box);
 }
 
 } // namespace movla::ui

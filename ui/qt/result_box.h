@@ -24,7 +24,12 @@ namespace movla::ui {
 
 class ResultBox : public SingleLineEdit {
 public:
-  using SingleLineEdit::SingleLineEdit;
+  explicit ResultBox(const QString &text, QWidget *parent = nullptr)
+      : SingleLineEdit(text, parent) {
+    // Entered by Tab, the whole text is selected with the caret at its start,
+    // so that a long text is not scrolled to its tail.
+    setEntryCaret(Caret::Start);
+  }
 
   /// Whether the text is wider than the box can show.
   bool isCut() const;

@@ -33,7 +33,7 @@ QString singleLine(const QString &text) {
 
 void SingleLineEdit::keyPressEvent(QKeyEvent *event) {
   if (isReadOnly() || !event->matches(QKeySequence::Paste)) {
-    QLineEdit::keyPressEvent(event);
+    FocusSelectionEdit::keyPressEvent(event);
     return;
   }
   // Where Ctrl+Shift+Insert is a paste key (X11), it pastes the selection.
@@ -46,7 +46,7 @@ void SingleLineEdit::keyPressEvent(QKeyEvent *event) {
 void SingleLineEdit::mouseReleaseEvent(QMouseEvent *event) {
   if (event->button() != Qt::MiddleButton || isReadOnly() ||
       !QGuiApplication::clipboard()->supportsSelection()) {
-    QLineEdit::mouseReleaseEvent(event);
+    FocusSelectionEdit::mouseReleaseEvent(event);
     return;
   }
   // The press has already moved the cursor to the pointer. A selection that
@@ -74,7 +74,7 @@ void SingleLineEdit::dropEvent(QDropEvent *event) {
   const QString text = event->mimeData()->text();
   const QString line = singleLine(text);
   if (isReadOnly() || line == text) {
-    QLineEdit::dropEvent(event);
+    FocusSelectionEdit::dropEvent(event);
     return;
   }
   // The dropped data cannot be changed: Qt drops a copy holding the line.
@@ -83,7 +83,7 @@ void SingleLineEdit::dropEvent(QDropEvent *event) {
   QDropEvent drop(event->position(), event->possibleActions(), &data, event->buttons(),
                   event->modifiers());
   drop.setDropAction(event->dropAction());
-  QLineEdit::dropEvent(&drop);
+  FocusSelectionEdit::dropEvent(&drop);
   event->setDropAction(drop.dropAction());
   event->setAccepted(drop.isAccepted());
 }

@@ -11,16 +11,18 @@
 // without a break goes in as it is. Typing is untouched. QLineEdit::paste() is
 // not virtual, so each route into it is caught here (the paste keys, the
 // context menu, middle-click, a drop), and a paste stays one undo step, as
-// Qt's own does.
+// Qt's own does. What the focus entering and leaving selects is
+// FocusSelectionEdit's.
+
+#include "focus_selection.h"
 
 #include <QClipboard>
-#include <QLineEdit>
 
 namespace movla::ui {
 
-class SingleLineEdit : public QLineEdit {
+class SingleLineEdit : public FocusSelectionEdit {
 public:
-  using QLineEdit::QLineEdit;
+  using FocusSelectionEdit::FocusSelectionEdit;
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
