@@ -26,6 +26,15 @@ movla_test_packages=(
   orca at-spi2-core dbus-x11 openbox xdotool
 )
 
+# The Windows build and its tests: the MinGW-w64 cross-compiler, GoogleTest's
+# sources to build for it, Wine to run the programs (wine64 alone puts no
+# "wine" on the path) and NSIS for the installer; Xvfb, openbox and xdotool
+# from the lists above drive the windows.
+movla_windows_packages=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  wine wine64 nsis
+)
+
 # The locales the robustness tests start the program under (a decimal point
 # and two decimal commas). Generated only when missing, so this is a no-op on
 # a machine that has them.
