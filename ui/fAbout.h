@@ -4,28 +4,39 @@
 #pragma once
 // fAbout, the About window: title, version line, credits and disclaimer.
 // Opened modally by the calculator window and built anew at every opening,
-// so its pictures are decoded only when someone looks at them.
+// so Form_Load runs at each. The layout and texts are in fAbout_table.cpp.
 
-#include <QDialog>
+#include "form.h"
+#include "toolkit.h"
 
-class QLabel;
-class QPushButton;
+#include <span>
 
-class fAbout : public QDialog {
-  Q_OBJECT
+namespace movla::ui {
 
+class fAbout final : public Form {
 public:
-  explicit fAbout(QWidget *parent = nullptr);
+  static const WindowDescription description;
+  /// The texts Form_Load sets: the disclaimer in its two parts, and the version line.
+  struct Texts {
+    const char *disclaimer;
+    const char *disclaimer_continued;
+    const char *version;
+  };
+  static const Texts texts;
 
-protected:
-  void keyPressEvent(QKeyEvent *event) override;
+  explicit fAbout(Toolkit &toolkit);
+
+  void handle(std::string_view control, Event event) override;
+  bool handles(std::string_view control, Event event) const override;
 
 private:
+  static std::span<const Handler<fAbout>> events();
+
   // The window's event handlers.
   void Form_Load();
   void bDone_Click();
 
-  QLabel *lbl_Disclaimer;
-  QLabel *lbl_Version;
-  QPushButton *bDone;
+  Toolkit &toolkit_;
 };
+
+} // namespace movla::ui

@@ -9,29 +9,33 @@
 // whenever an input loses the focus to another control of this window; the
 // pass reads the inputs, resets unusable ones and writes every result. When
 // an input gains the focus its whole text is selected, so typing replaces it.
+// The layout and texts are in fMovla_table.cpp.
 
-#include "line_edit_fields.h"
+#include "form.h"
+#include "toolkit.h"
 
-#include <QLocale>
-#include <QWidget>
+#include <movla/calculator.h>
 
-#include <optional>
+#include <span>
 #include <string>
 
-class QLineEdit;
-class QPushButton;
+namespace movla::ui {
 
-class fMovla : public QWidget {
-  Q_OBJECT
-
+class fMovla final : public Form {
 public:
-  /// `locale` gives the decimal separator the user reads and types.
-  explicit fMovla(const QLocale &locale = QLocale::system(), QWidget *parent = nullptr);
+  static const WindowDescription description;
+  static const Question exit_question;
 
-protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
+  /// `fields` are the window's text boxes as the toolkit built them;
+  /// `decimal_separator` is the one the user reads and types.
+  fMovla(Toolkit &toolkit, CalculatorFields &fields, std::string decimal_separator);
+
+  void handle(std::string_view control, Event event) override;
+  bool handles(std::string_view control, Event event) const override;
 
 private:
+  static std::span<const Handler<fMovla>> events();
+
   // The window's event handlers.
   void Form_Load();
   void Cents_Change_GotFocus();
@@ -46,17 +50,10 @@ private:
   void bAbout_Click();
 
   void calculate();
-  void selectWholeText(QLineEdit *box);
 
-  std::string decimalSeparator_;
-  QLineEdit *Cents_Change;
-  QLineEdit *Ref_Freq1;
-  QLineEdit *New_Frequency;
-  QLineEdit *Ref_Freq2;
-  QPushButton *bExit;
-  QPushButton *bAbout;
-  std::optional<movla::ui::LineEditFields> fields_;
-  // The input that a mouse click just focused; its selection is redone once
-  // the click has been handled, because the click itself places the cursor.
-  QLineEdit *clickedInto_ = nullptr;
+  Toolkit &toolkit_;
+  CalculatorFields &fields_;
+  std::string decimal_separator_;
 };
+
+} // namespace movla::ui
