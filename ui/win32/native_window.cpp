@@ -137,8 +137,10 @@ void NativeWindow::create_children() {
       style |= SS_OWNERDRAW;
       break;
     }
+    // A picture's text names its image, which is nothing to show or speak.
+    const std::wstring text = row->kind == ui::Kind::Picture ? L"" : widen(row->text);
     HWND child =
-        CreateWindowExW(ex_style, klass, widen(row->text).c_str(), style, 0, 0, 0, 0, window_,
+        CreateWindowExW(ex_style, klass, text.c_str(), style, 0, 0, 0, 0, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance(), nullptr);
     children_.push_back({row, child});
     if (row->kind == ui::Kind::TextBox) {

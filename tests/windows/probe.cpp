@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
+// Reads Movla's windows from outside, as the Windows tests' eyes under Wine:
+//   probe list CAPTION    one line per control of the top-level window
+//                         CAPTION: class, text, left, top, width, height (in
+//                         client pixels), and flags: focus, the selection of
+//                         an edit box (sel=START-END), readonly, default
+//                         (button), icon (static), disabled (window)
+//   probe wait CAPTION    waits (10 s at most) until such a window is shown
+//   probe gone CAPTION    waits (10 s at most) until none is left
+//   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
+// Exit status 0 on success, 1 when the window is missing or still there.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string utf8(const std::wstring &text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  out.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
+                          static_cast<int>(out.size()), nullptr, nullptr)));
+  return out;
+}
+
+std::wstring text_of(HWND window) {
+  // WM_GETTEXT crosses processes; GetWindowText would not, for controls.
+  const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+HWND shown_window(const wchar_t *caption) {
+  HWND window = FindWindowW(nullptr, caption);
+  return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+struct Listing {
+  HWND top;
+  HWND focus;
+};
+
+BOOL CALLBACK list_control(HWND control, LPARAM context) {
+  const auto &listing = *reinterpret_cast<const Listing *>(context);
+  wchar_t klass[64] = L"";
+  GetClassNameW(control, klass, 64);
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, listing.top, reinterpret_cast<POINT *>(&rect), 2);
+  std::string flags;
+  if (control == listing.focus)
+    flags += " focus";
+  const auto style = GetWindowLongPtrW(control, GWL_STYLE);
+  if (lstrcmpiW(klass, L"Edit") == 0) {
+    DWORD start = 0, end = 0;
+    const auto selection = static_cast<DWORD>(SendMessageW(control, EM_GETSEL, 0, 0));
+    start = LOWORD(selection);
+    end = HIWORD(selection);
+    flags += " sel=" + std::to_string(start) + "-" + std::to_string(end);
+    if (style & ES_READONLY)
+      flags += " readonly";
+  }
+  if (lstrcmpiW(klass, L"Button") == 0 && (style & 0x0F) == BS_DEFPUSHBUTTON)
+    flags += " default";
+  if (lstrcmpiW(klass, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+    flags += " icon";
+  if (!IsWindowEnabled(listing.top))
+    flags += " disabled"; // the window, while a modal one is open over it
+  std::string text = utf8(text_of(control));
+  for (char &c : text)
+    if (c == '\t' || c == '\n' || c == '\r')
+      c = ' ';
+  std::printf("%s\t%s\t%ld\t%ld\t%ld\t%ld\t%s\n", utf8(klass).c_str(), text.c_str(), rect.left,
+              rect.top, rect.right - rect.left, rect.bottom - rect.top,
+              flags.empty() ? "-" : flags.c_str() + 1);
+  return TRUE;
+}
+
+int list(const wchar_t *caption) {
+  HWND top = shown_window(caption);
+  if (!top)
+    return 1;
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread);
+  Listing listing{top, thread.hwndFocus};
+  EnumChildWindows(top, list_control, reinterpret_cast<LPARAM>(&listing));
+  std::fflush(stdout);
+  return 0;
+}
+
+int wait_for(const wchar_t *caption, bool shown) {
+  for (int i = 0; i < 100; ++i) {
+    if ((shown_window(caption) != nullptr) == shown)
+      return 0;
+    Sleep(100);
+  }
+  return 1;
+}
+
+int clip(std::wstring text) {
+  for (std::size_t at; (at = text.find(L"\\n")) != std::wstring::npos;)
+    text.replace(at, 2, L"\r\n");
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr))
+    return 1;
+  EmptyClipboard();
+  const bool done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return done ? 0 : 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv) {
+  // Lines end in \n alone, as the shell reading them expects.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc != 3) {
+    std::fputs("usage: probe list|wait|gone CAPTION, probe clip TEXT\n", stderr);
+    return 2;
+  }
+  const std::wstring command = argv[1];
+  if (command == L"list")
+    return list(argv[2]);
+  if (command == L"wait")
+    return wait_for(argv[2], true);
+  if (command == L"gone")
+    return wait_for(argv[2], false);
+  if (command == L"clip")
+    return clip(argv[2]);
+  return 2;
+}

@@ -1,0 +1,262 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Movla developers
+# SPDX-License-Identifier: MIT
+
+# Drives movla.exe under Wine with real keys and clicks (xdotool) on a
+# private Xvfb at 96 dpi with openbox, and reads its windows back from
+# outside with probe.exe. One case per run, named by its first argument; run
+# it through with_xvfb.sh, with MOVLA_WINE and MOVLA_WINE_PREFIX set.
+#   window.sh CASE MOVLA_EXE PROBE_EXE OTHER_EXE
+# OTHER_EXE is any other Windows program with a window, to switch to.
+set -euo pipefail
+case_name=$1 movla=$2 probe=$3 other=$4
+wine() { "$MOVLA_WINE" "$MOVLA_WINE_PREFIX" "$@"; }
+
+calculator="Movla - Cents to Hz Calculator"
+fail() {
+  echo "FAIL ($case_name): $*" >&2
+  [ -n "${listing:-}" ] && printf 'last listing:\n%s\n' "$listing" >&2
+  exit 1
+}
+
+openbox >/dev/null 2>&1 &
+openbox_pid=$!
+movla_pid=
+cleanup() {
+  [ -z "$movla_pid" ] || kill "$movla_pid" 2>/dev/null || true
+  WINEPREFIX=$(realpath -m "$MOVLA_WINE_PREFIX") wineserver -k 2>/dev/null || true
+  kill "$openbox_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+start() {
+  wine "$movla" &
+  movla_pid=$!
+  wine "$probe" wait "$calculator" || fail "the calculator window did not open"
+  # The window manager gives the new window the focus: wait for it.
+  for _ in $(seq 50); do
+    [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$calculator" ] && break
+    sleep 0.1
+  done
+}
+
+# keys KEY...: real key presses, then a moment for the program to answer.
+keys() {
+  xdotool key --delay 60 "$@"
+  sleep 0.5
+}
+type_text() {
+  xdotool type --delay 60 "$1"
+  sleep 0.5
+}
+
+# list [CAPTION]: reads the window's controls into $listing.
+list() {
+  listing=$(wine "$probe" list "${1:-$calculator}") || fail "no window '${1:-$calculator}'"
+}
+
+# The calculator's boxes by name, at their place in twips at 96 dpi.
+declare -A box_at=(
+  [Cents_Change]="1875 1170" [Ref_Freq1]="5775 1170" [Freq_More]="8700 765"
+  [Freq_Less]="8700 1620" [New_Frequency]="1875 3705" [Ref_Freq2]="5775 3705"
+  [Cents_New]="8700 3705" [Semitones_New]="8700 4215" [Octaves_New]="8700 4695"
+)
+pixels() { echo $((($1 + 7) / 15)); }
+
+# row NAME: the listing's line of the box NAME.
+row() {
+  local twips=(${box_at[$1]})
+  awk -F'\t' -v l="$(pixels "${twips[0]}")" -v t="$(pixels "${twips[1]}")" \
+    '$1 == "Edit" && $3 == l && $4 == t' <<<"$listing"
+}
+
+# expect NAME=TEXT...: the boxes hold these texts (from a fresh listing).
+expect() {
+  list
+  local pair name text
+  for pair in "$@"; do
+    name=${pair%%=*} text=${pair#*=}
+    [ "$(row "$name" | cut -f2)" = "$text" ] || fail "$name reads '$(row "$name" | cut -f2)', not '$text'"
+  done
+}
+
+# expect_focus NAME [SELECTION]: NAME holds the focus (and that selection).
+expect_focus() {
+  list
+  local flags
+  flags=$(row "$1" | cut -f7)
+  [[ " $flags " == *" focus "* ]] || fail "$1 does not hold the focus ($flags)"
+  [ -z "${2:-}" ] || [[ " $flags " == *" sel=$2 "* ]] || fail "$1's selection is not $2 ($flags)"
+}
+
+# click NAME: a real mouse click in the middle of the box NAME.
+click() {
+  local twips=(${box_at[$1]}) window
+  window=$(xdotool search --name "^$calculator\$" | head -1)
+  xdotool mousemove --window "$window" $(($(pixels "${twips[0]}") + 20)) $(($(pixels "${twips[1]}") + 11)) click 1
+  sleep 0.5
+}
+
+ended() {
+  for _ in $(seq 50); do
+    kill -0 "$movla_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+defaults=(Cents_Change=100 Ref_Freq1=440 New_Frequency=415 Ref_Freq2=440 Freq_More=466.16
+  Freq_Less=415.30 Cents_New=-101.27 Semitones_New=-1.01 Octaves_New=-0.08)
+
+start
+case $case_name in
+first_pass)
+  # State: just opened. Expected: the defaults, their results, the first
+  # box focused with its whole text selected, the results read-only.
+  expect "${defaults[@]}"
+  expect_focus Cents_Change 0-3
+  for name in Freq_More Freq_Less Cents_New Semitones_New Octaves_New; do
+    [[ " $(row $name | cut -f7) " == *" readonly "* ]] || fail "$name is not read-only"
+  done
+  ;;
+leave_box)
+  # Typing runs no pass, nor does Enter or Escape press a button; leaving
+  # the box runs one, and the next box gets its whole text selected.
+  type_text 50
+  keys Return Escape
+  expect Cents_Change=50 Freq_More=466.16 Freq_Less=415.30
+  wine "$probe" gone Quit || fail "Enter or Escape pressed Exit"
+  wine "$probe" gone "About Movla" || fail "Enter or Escape pressed About"
+  keys Tab
+  expect Freq_More=452.89 Freq_Less=427.47 Cents_New=-101.27
+  expect_focus Ref_Freq1 0-3
+  # Tab also reaches the read-only results, to copy them.
+  keys Tab
+  list
+  [[ $(awk -F'\t' '$7 ~ /focus/ && $7 ~ /readonly/' <<<"$listing") ]] || fail "Tab skipped the results"
+  # A click into a box selects its whole text too.
+  click New_Frequency
+  expect_focus New_Frequency 0-3
+  ;;
+reset)
+  # A bad input is reset on leaving; its section reads Error, the other
+  # section is untouched, and Ctrl+Z brings the typed text back.
+  type_text abc
+  keys Tab
+  expect Cents_Change=100 Freq_More=Error Freq_Less=Error Cents_New=-101.27
+  keys shift+Tab
+  expect Cents_Change=100 Freq_More=466.16
+  keys ctrl+z
+  expect Cents_Change=abc
+  ;;
+paste)
+  # Of a pasted text only the first line that is not blank goes in.
+  wine "$probe" clip '\n  \n432\n5' || fail "could not fill the clipboard"
+  keys ctrl+v
+  expect Cents_Change=432
+  ;;
+app_switch)
+  # Switching to another program and back runs no pass.
+  type_text 50
+  wine "$other" &
+  other_pid=$!
+  sleep 2
+  [ "$(xdotool getactivewindow getwindowname)" != "$calculator" ] || fail "the other program did not take the focus"
+  xdotool search --name "^$calculator\$" windowactivate --sync
+  sleep 0.5
+  expect Cents_Change=50 Freq_More=466.16
+  kill "$other_pid" 2>/dev/null || true
+  ;;
+about_exit)
+  # About is modal and reads the same at each opening; Done closes it.
+  for opening in 1 2; do
+    keys alt+a
+    wine "$probe" wait "About Movla" || fail "About did not open ($opening)"
+    list "About Movla"
+    grep -qP '^Static\tVersion 1 Build 1.02.2003\t' <<<"$listing" || fail "no version line"
+    grep -qP "^Static\tThis software is supplied 'as is'. Neither Dorvanek nor Hallumbre give or imply any guarantee of the suitability or applicability of the software for any task.\t" <<<"$listing" ||
+      fail "the disclaimer is not the two sentences once ($opening)"
+    list
+    [[ $(cut -f7 <<<"$listing" | sort -u) == *disabled* ]] || fail "the calculator takes input under About"
+    keys alt+d
+    wine "$probe" gone "About Movla" || fail "Done did not close About"
+  done
+  expect "${defaults[@]}"
+  # Exit asks; Cancel (Escape) changes nothing, OK (Enter) ends the program.
+  keys alt+x
+  wine "$probe" wait Quit || fail "Exit did not ask"
+  list Quit
+  grep -qP '^Static\tLeave System\?\t' <<<"$listing" || fail "the question is not 'Leave System?'"
+  grep -qP '^Button\tOK\t.*\tfocus default$' <<<"$listing" || fail "OK is not the default"
+  grep -qP '^Button\tCancel\t' <<<"$listing" || fail "no Cancel"
+  grep -qP '\ticon$' <<<"$listing" || fail "no icon"
+  keys Escape
+  wine "$probe" gone Quit || fail "Escape did not cancel"
+  expect "${defaults[@]}"
+  keys alt+x
+  wine "$probe" wait Quit || fail "Exit did not ask again"
+  keys Return
+  ended || fail "OK did not end the program"
+  ;;
+close)
+  # Closing from the title bar ends the program without asking.
+  keys alt+F4
+  ended || fail "closing the window did not end the program"
+  ;;
+layout)
+  # Every control where its table puts it, in pixels at 96 dpi (15 twips
+  # to a pixel): class, text, left, top, width, height in twips.
+  check_layout() {
+    local caption=$1 want
+    list "$caption"
+    while IFS='|' read -r class text left top width height; do
+      want=$(printf '%s\t%s\t%s\t%s\t%s\t%s' "$class" "$text" "$(pixels "$left")" "$(pixels "$top")" \
+        "$(pixels "$width")" "$(pixels "$height")")
+      cut -f1-6 <<<"$listing" | grep -qxF "$want" || fail "$caption: no $class '$text' at $left,$top $width x $height"
+    done
+    [ "$(wc -l <<<"$listing")" -eq "$2" ] || fail "$caption has $(wc -l <<<"$listing") controls, not $2"
+  }
+  check_layout "$calculator" 24 <<'ROWS'
+Static|Cents Change|135|75|5640|345
+Static|Cents Change|135|1170|1770|345
+Edit|100|1875|1170|1080|350
+Static|Reference Frequency|3270|1170|2505|345
+Edit|440|5775|1170|1080|350
+Static|Frequency (Hz)|7305|1170|1770|345
+Static|+|8310|765|300|345
+Edit|466.16|8700|765|1400|350
+Static|-|8355|1620|195|345
+Edit|415.30|8700|1620|1400|350
+Static|Hz Change|135|2550|5640|345
+Static|Change|8850|3165|1065|345
+Static|Frequency|135|3660|1380|345
+Edit|415|1875|3705|1080|350
+Static|Reference Frequency|3255|3675|2505|345
+Edit|440|5775|3705|1080|350
+Static|Cents|7305|3735|1380|345
+Edit|-101.27|8700|3705|1400|350
+Static|Semitones|7305|4215|1380|345
+Edit|-1.01|8700|4215|1400|350
+Static|Octaves|7305|4695|1380|345
+Edit|-0.08|8700|4695|1400|350
+Button|E&xit|150|5640|1500|350
+Button|&About|8445|5640|1500|350
+ROWS
+  keys alt+a
+  wine "$probe" wait "About Movla" || fail "About did not open"
+  check_layout "About Movla" 16 <<'ROWS'
+Static|Movla|825|0|1170|450
+Static|Cents to Hz Conversion Utility|3345|135|2175|255
+Static||0|465|540|4200
+Static||5715|465|405|4200
+Static|Version 1 Build 1.02.2003|540|465|5205|270
+Static|In colaboration with|540|2235|5205|390
+Static|Disclaimer|540|4410|5205|255
+Button|&Done|0|5385|6150|300
+ROWS
+  ;;
+*)
+  fail "no such case"
+  ;;
+esac
+echo "$case_name: passed"
