@@ -9,6 +9,8 @@
 //                         (button), icon (static), disabled (window)
 //   probe wait CAPTION    waits (10 s at most) until such a window is shown
 //   probe gone CAPTION    waits (10 s at most) until none is left
+//   probe close CAPTION   asks the window to close (WM_CLOSE), as its title
+//                         bar's close button does, and waits until it has
 //   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
 // Exit status 0 on success, 1 when the window is missing or still there.
 #include <fcntl.h>
@@ -127,7 +129,7 @@ int wmain(int argc, wchar_t **argv) {
   // Lines end in \n alone, as the shell reading them expects.
   _setmode(_fileno(stdout), _O_BINARY);
   if (argc != 3) {
-    std::fputs("usage: probe list|wait|gone CAPTION, probe clip TEXT\n", stderr);
+    std::fputs("usage: probe list|wait|gone|close CAPTION, probe clip TEXT\n", stderr);
     return 2;
   }
   const std::wstring command = argv[1];
@@ -137,6 +139,11 @@ int wmain(int argc, wchar_t **argv) {
     return wait_for(argv[2], true);
   if (command == L"gone")
     return wait_for(argv[2], false);
+  if (command == L"close") {
+    if (HWND window = shown_window(argv[2]))
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    return wait_for(argv[2], false);
+  }
   if (command == L"clip")
     return clip(argv[2]);
   return 2;
