@@ -26,6 +26,8 @@ cleanup() {
   [ -z "$movla_pid" ] || kill "$movla_pid" 2>/dev/null || true
   WINEPREFIX=$(realpath -m "$MOVLA_WINE_PREFIX") wineserver -k 2>/dev/null || true
   kill "$openbox_pid" 2>/dev/null || true
+  rm -f "$shot"
+  [ "$case_name" != dark_palette ] || system_colours "255 255 255" "0 0 0"
 }
 trap cleanup EXIT
 
@@ -97,6 +99,19 @@ click() {
   sleep 0.5
 }
 
+# colour CAPTION X Y: the red,green,blue of the pixel at X, Y (pixels) in
+# the client area of the window CAPTION, from a screenshot.
+colour() {
+  local id x y
+  id=$(xdotool search --name "^$1\$" | head -1)
+  # xwininfo, not xdotool, for the place: xdotool adds the frame's offset.
+  x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ { print $NF }')
+  y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ { print $NF }')
+  import -window root "$shot"
+  convert "$shot" -format "%[fx:int(255*p{$((x + $2)),$((y + $3))}.r)],%[fx:int(255*p{$((x + $2)),$((y + $3))}.g)],%[fx:int(255*p{$((x + $2)),$((y + $3))}.b)]" info:
+}
+shot=$(mktemp --suffix=.png)
+
 ended() {
   for _ in $(seq 50); do
     kill -0 "$movla_pid" 2>/dev/null || return 0
@@ -107,6 +122,17 @@ ended() {
 
 defaults=(Cents_Change=100 Ref_Freq1=440 New_Frequency=415 Ref_Freq2=440 Freq_More=466.16
   Freq_Less=415.30 Cents_New=-101.27 Semitones_New=-1.01 Octaves_New=-0.08)
+
+# system_colours WINDOW TEXT: the desktop's window background and text
+# colours (as "R G B"), for the programs started from now on.
+system_colours() {
+  local name value
+  for name in Window:"$1" WindowText:"$2" ButtonText:"$2"; do
+    wine reg add 'HKCU\Control Panel\Colors' /v "${name%%:*}" /d "${name#*:}" /f >/dev/null
+  done
+}
+# A dark desktop, as a high-contrast theme makes it.
+[ "$case_name" != dark_palette ] || system_colours "0 0 0" "255 255 255"
 
 start
 case $case_name in
@@ -202,6 +228,19 @@ close)
   # Closing from the title bar ends the program without asking.
   keys alt+F4
   ended || fail "closing the window did not end the program"
+  ;;
+dark_palette)
+  # On a dark desktop the window keeps navy text readable: the system
+  # colour it meets (the window background of the inputs and bands) takes
+  # its light value. A pair of two system colours (About's title on its
+  # band) is the theme's and turns dark.
+  for spot in "Cents_Change box:$(pixels 2900) $(pixels 1250)" "band:$(pixels 9000) $(pixels 300)"; do
+    [ "$(colour "$calculator" ${spot#*:})" = 255,255,255 ] ||
+      fail "the ${spot%%:*} is $(colour "$calculator" ${spot#*:}) on a dark desktop, not white"
+  done
+  keys alt+a
+  wine "$probe" wait "About Movla" || fail "About did not open"
+  [ "$(colour "About Movla" $(pixels 150) $(pixels 150))" = 0,0,0 ] || fail "About's band is $(colour "About Movla" $(pixels 150) $(pixels 150)), not black like the dark desktop"
   ;;
 layout)
   # Every control where its table puts it, in pixels at 96 dpi (15 twips
