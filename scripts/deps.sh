@@ -27,12 +27,14 @@ movla_test_packages=(
 )
 
 # The Windows build and its tests: the MinGW-w64 cross-compiler, GoogleTest's
-# sources to build for it, Wine to run the programs (wine64 alone puts no
-# "wine" on the path) and NSIS for the installer; Xvfb, openbox and xdotool
-# from the lists above drive the windows.
+# sources to build for it, ImageMagick to turn the About pictures into bitmap
+# resources, Wine to run the programs (wine64 alone puts no "wine" on the
+# path), NSIS for the installer, and Xvfb, openbox, xdotool, xwininfo and
+# unzip to drive and read the windows and the downloads.
 movla_windows_packages=(
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest imagemagick
   wine wine64 nsis
+  xvfb xauth openbox xdotool x11-utils unzip
 )
 
 # The locales the robustness tests start the program under (a decimal point
