@@ -28,6 +28,7 @@ cleanup() {
   kill "$openbox_pid" 2>/dev/null || true
   rm -f "$shot"
   [ "$case_name" != dark_palette ] || system_colours "255 255 255" "0 0 0"
+  [ "$dpi" -eq 96 ] || wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -63,7 +64,10 @@ declare -A box_at=(
   [Freq_Less]="8700 1620" [New_Frequency]="1875 3705" [Ref_Freq2]="5775 3705"
   [Cents_New]="8700 3705" [Semitones_New]="8700 4215" [Octaves_New]="8700 4695"
 )
-pixels() { echo $((($1 + 7) / 15)); }
+# Wine's dots per inch: 96 unless the case sets another.
+dpi=96
+[ "$case_name" != layout_144dpi ] || dpi=144
+pixels() { echo $((($1 * dpi + 720) / 1440)); }
 
 # row NAME: the listing's line of the box NAME.
 row() {
@@ -133,6 +137,8 @@ system_colours() {
 }
 # A dark desktop, as a high-contrast theme makes it.
 [ "$case_name" != dark_palette ] || system_colours "0 0 0" "255 255 255"
+# A display at 150 %, as Windows' scale setting makes it.
+[ "$dpi" -eq 96 ] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 
 start
 case $case_name in
@@ -242,9 +248,10 @@ dark_palette)
   wine "$probe" wait "About Movla" || fail "About did not open"
   [ "$(colour "About Movla" $(pixels 150) $(pixels 150))" = 0,0,0 ] || fail "About's band is $(colour "About Movla" $(pixels 150) $(pixels 150)), not black like the dark desktop"
   ;;
-layout)
-  # Every control where its table puts it, in pixels at 96 dpi (15 twips
-  # to a pixel): class, text, left, top, width, height in twips.
+layout | layout_144dpi)
+  # Every control where its table puts it, in pixels at the display's dots
+  # per inch (1440 twips to the inch): class, text, left, top, width, height
+  # in twips.
   check_layout() {
     local caption=$1 want
     list "$caption"
