@@ -197,23 +197,33 @@ app_switch)
   xdotool search --name "^$calculator\$" windowactivate --sync
   sleep 0.5
   expect Cents_Change=50 Freq_More=466.16
+  # The focus is back where it was, the typed text not selected again.
+  expect_focus Cents_Change 2-2
   kill "$other_pid" 2>/dev/null || true
   ;;
 about_exit)
-  # About is modal and reads the same at each opening; Done closes it.
+  # Pressing About from a box first leaves it, which runs a pass. About is
+  # modal, reads the same at each opening, ignores Escape and closes with
+  # Done, the calculator as it was and its focus on About again.
+  type_text 50
   for opening in 1 2; do
     keys alt+a
     wine "$probe" wait "About Movla" || fail "About did not open ($opening)"
+    expect Freq_More=452.89
+    [[ $(cut -f7 <<<"$listing" | sort -u) == *disabled* ]] || fail "the calculator takes input under About"
     list "About Movla"
     grep -qP '^Static\tVersion 1 Build 1.02.2003\t' <<<"$listing" || fail "no version line"
     grep -qP "^Static\tThis software is supplied 'as is'. Neither Dorvanek nor Hallumbre give or imply any guarantee of the suitability or applicability of the software for any task.\t" <<<"$listing" ||
       fail "the disclaimer is not the two sentences once ($opening)"
-    list
-    [[ $(cut -f7 <<<"$listing" | sort -u) == *disabled* ]] || fail "the calculator takes input under About"
+    keys Escape
+    wine "$probe" wait "About Movla" || fail "Escape closed About"
     keys alt+d
     wine "$probe" gone "About Movla" || fail "Done did not close About"
+    list
+    grep -qP '^Button\t&About\t.*\tfocus$' <<<"$listing" || fail "the focus is not back on About"
   done
-  expect "${defaults[@]}"
+  changed=(Cents_Change=50 Freq_More=452.89 Freq_Less=427.47 Cents_New=-101.27)
+  expect "${changed[@]}"
   # Exit asks; Cancel (Escape) changes nothing, OK (Enter) ends the program.
   keys alt+x
   wine "$probe" wait Quit || fail "Exit did not ask"
@@ -224,7 +234,7 @@ about_exit)
   grep -qP '\ticon$' <<<"$listing" || fail "no icon"
   keys Escape
   wine "$probe" gone Quit || fail "Escape did not cancel"
-  expect "${defaults[@]}"
+  expect "${changed[@]}"
   keys alt+x
   wine "$probe" wait Quit || fail "Exit did not ask again"
   keys Return

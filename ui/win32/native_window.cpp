@@ -396,6 +396,19 @@ LRESULT NativeWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
   }
+  case WM_ACTIVATE:
+    // A window that is no dialog gets the focus itself when activated:
+    // give it back to the control that had it, as a dialog box does. The
+    // control's own handlers do not run for it (focus_partner() is null or
+    // outside), as the user only came back from another window.
+    if (LOWORD(wparam) == WA_INACTIVE) {
+      if (HWND focus = GetFocus(); focus && IsChild(window_, focus))
+        last_focus_ = focus;
+    } else if (!HIWORD(wparam) && last_focus_ && IsWindow(last_focus_)) {
+      SetFocus(last_focus_);
+      return 0;
+    }
+    break;
   case WM_SYSCOLORCHANGE:
   case WM_THEMECHANGED:
     update_colours();

@@ -87,6 +87,7 @@ private:
   HWND owner_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
+  HWND last_focus_ = nullptr; // the control to give the focus back to
   ui::Form *form_ = nullptr;
   static inline bool ending_ = false;
   UINT dpi_ = 96;
