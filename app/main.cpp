@@ -4,8 +4,7 @@
 #include "application.h"
 #include "command_line.h"
 #include "display_guard.h"
-#include "fMovla.h"
-#include "placement.h"
+#include "open_window.h"
 
 #include <QApplication>
 
@@ -17,8 +16,7 @@ int main(int argc, char *argv[]) {
   guard.release();
   movla::setApplicationInfo();
 
-  fMovla window;
-  movla::ui::centreOnScreen(&window, window.screen());
-  window.show();
+  const auto window = movla::ui::openCalculator();
+  window->show();
   return QApplication::exec();
 }

@@ -14,6 +14,7 @@
 //   toolkit layer --builds--> WindowDescription (tables, texts)
 //                 --events--> Form::handle --> handlers --> Toolkit, core
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -110,7 +111,8 @@ struct WindowDescription {
   bool modal; // shown modally over the window that opens it
   std::span<const Control> controls;
   std::span<const AccessibleText> accessible;
-  /// The control that holds the focus when the window opens.
+  /// The control that holds the focus when the window opens; its GotFocus
+  /// handler runs once Form_Load has, as for a move inside the window.
   const char *first_focus;
 };
 

@@ -7,7 +7,7 @@
 //   ui_pass_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 #include "application.h"
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <movla/calculator.h>
 
@@ -22,7 +22,7 @@
 
 namespace {
 
-fMovla *window = nullptr;
+QWidget *window = nullptr;
 
 QLineEdit *box(movla::Field field) {
   return window->findChild<QLineEdit *>(QString::fromUtf8(movla::field_name(field)));
@@ -94,7 +94,8 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   movla::setApplicationInfo();
-  fMovla calculator;
+  const auto opened = movla::ui::openCalculator();
+  QWidget &calculator = *opened;
   window = &calculator;
   calculator.show();
   if (!QTest::qWaitForWindowActive(&calculator))

@@ -8,7 +8,7 @@
 #include "driver.h"
 
 #include "application.h"
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -25,7 +25,8 @@ private slots:
 // Action: About, then Done, 1,000 times.
 // Expected: as many live widgets as before, the inputs and results unchanged.
 void AboutCycles::thousandOpeningsLeaveNoWidgets() {
-  fMovla window;
+  const auto calculator = movla::ui::openCalculator();
+  QWidget &window = *calculator;
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   auto *about = window.findChild<QPushButton *>("bAbout");

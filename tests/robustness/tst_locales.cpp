@@ -9,7 +9,7 @@
 #include "driver.h"
 
 #include "application.h"
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <QTest>
 
@@ -50,7 +50,8 @@ void Locales::initTestCase() {
 // State: a new calculator window.
 // Expected: the defaults and their results, written with the locale's separator.
 void Locales::startsWithTheDefaultsWorkedOut() {
-  fMovla window;
+  const auto calculator = movla::ui::openCalculator();
+  QWidget &window = *calculator;
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   const std::pair<Field, const char *> expected[] = {
@@ -99,7 +100,8 @@ void Locales::readsWhatTheUserTypes() {
   QFETCH(QString, reference);
   QFETCH(QString, more);
   QFETCH(QString, less);
-  fMovla window;
+  const auto calculator = movla::ui::openCalculator();
+  QWidget &window = *calculator;
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   QLineEdit *centsBox = movla::test::box(&window, Field::Cents_Change);

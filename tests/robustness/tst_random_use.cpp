@@ -9,7 +9,7 @@
 #include "driver.h"
 
 #include "application.h"
-#include "fMovla.h"
+#include "open_window.h"
 #include "pass_invariants.h"
 
 #include <QClipboard>
@@ -85,7 +85,7 @@ private:
 
   std::mt19937_64 rng_;
   std::string separator_;
-  fMovla *window_ = nullptr;
+  QWidget *window_ = nullptr;
 
   int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
@@ -152,7 +152,8 @@ QString RandomUse::check(const movla::MemoryFields &before) const {
 //           pass would change no input (nor any result, when the pass reset
 //           nothing); no modal box is left open.
 void RandomUse::twentyThousandActionsKeepTheWindowConsistent() {
-  fMovla window;
+  const auto calculator = movla::ui::openCalculator();
+  QWidget &window = *calculator;
   window_ = &window;
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -188,7 +189,7 @@ void RandomUse::twentyThousandActionsKeepTheWindowConsistent() {
         QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
       else
         QTest::keyClick(box, Qt::Key_Escape);
-    } else if (done && modal->metaObject()->className() == QByteArray("fAbout")) {
+    } else if (done && modal->objectName() == "fAbout") {
       ++aboutsSeen;
       QTest::mouseClick(done, Qt::LeftButton);
     } else {

@@ -5,7 +5,7 @@
 // interfaces Qt's AT-SPI bridge asks: one attribute run over the whole text,
 // and text, selection, caret and character places that agree with the box.
 
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -43,13 +43,13 @@ private slots:
 
 private:
   void open(const QLocale &locale) {
-    window_ = std::make_unique<fMovla>(locale);
+    window_ = movla::ui::openCalculator(locale);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
   QLineEdit *box(const QString &name) const { return window_->findChild<QLineEdit *>(name); }
 
-  std::unique_ptr<fMovla> window_;
+  std::unique_ptr<QWidget> window_;
 };
 
 void tst_AccessibleLineEdit::boxIsReadWhole_data() {

@@ -8,8 +8,7 @@
 // that theme's palette. Each contrast measured is logged.
 
 #include "application.h"
-#include "fAbout.h"
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -38,8 +37,8 @@ QPalette dark(const QString &name) {
 
 std::unique_ptr<QWidget> open(const QString &window) {
   if (window == u"fAbout")
-    return std::make_unique<fAbout>();
-  return std::make_unique<fMovla>(QLocale::c());
+    return movla::ui::openAbout();
+  return movla::ui::openCalculator(QLocale::c());
 }
 
 double contrast(QRgb a, QRgb b) {

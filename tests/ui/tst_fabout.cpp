@@ -4,9 +4,10 @@
 // The About window on its own: layout, texts, pictures, and how it closes.
 
 #include "application.h"
-#include "fAbout.h"
+#include "open_window.h"
 #include "ui_test_support.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -42,7 +43,7 @@ private:
     return about_->findChild<T *>(QString::fromLatin1(name));
   }
 
-  std::unique_ptr<fAbout> about_;
+  std::unique_ptr<QDialog> about_;
 };
 
 void tst_fAbout::initTestCase() {
@@ -51,7 +52,7 @@ void tst_fAbout::initTestCase() {
 }
 
 void tst_fAbout::init() {
-  about_ = std::make_unique<fAbout>();
+  about_ = movla::ui::openAbout();
 }
 
 void tst_fAbout::cleanup() {

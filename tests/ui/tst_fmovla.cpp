@@ -6,7 +6,7 @@
 // and About buttons, by mouse and by keyboard.
 
 #include "application.h"
-#include "fMovla.h"
+#include "open_window.h"
 #include "ui_test_support.h"
 
 #include <movla/calculator.h>
@@ -97,7 +97,7 @@ private:
     QVERIFY(QTest::qWaitForWindowActive(window));
   }
 
-  std::unique_ptr<fMovla> window_;
+  std::unique_ptr<QWidget> window_;
 };
 
 void tst_fMovla::initTestCase() {
@@ -107,7 +107,7 @@ void tst_fMovla::initTestCase() {
 }
 
 void tst_fMovla::init() {
-  window_ = std::make_unique<fMovla>(QLocale::c());
+  window_ = movla::ui::openCalculator(QLocale::c());
   showAndActivate(window_.get());
 }
 
@@ -569,7 +569,7 @@ void tst_fMovla::switchingApplicationRunsNoPass() {
 }
 
 void tst_fMovla::commaLocaleReadsAndWritesCommas() {
-  window_ = std::make_unique<fMovla>(QLocale(QLocale::German, QLocale::Germany));
+  window_ = movla::ui::openCalculator(QLocale(QLocale::German, QLocale::Germany));
   showAndActivate(window_.get());
   QCOMPARE(fieldTexts(), QStringList({"100", "440", "415", "440", "466,16", "415,30", "-101,27",
                                       "-1,01", "-0,08"}));

@@ -4,7 +4,7 @@
 // Input as people give it: a number pasted or dropped into an input keeps its
 // value whatever line breaks come with it, and a reset can be undone.
 
-#include "fMovla.h"
+#include "open_window.h"
 
 #include <movla/calculator.h>
 
@@ -42,7 +42,7 @@ private slots:
 
 private:
   QLineEdit *open(const QString &locale, const QString &input) {
-    window_ = std::make_unique<fMovla>(QLocale(locale));
+    window_ = movla::ui::openCalculator(QLocale(locale));
     window_->show();
     [&] { QVERIFY(QTest::qWaitForWindowActive(window_.get())); }();
     return window_->findChild<QLineEdit *>(input);
@@ -67,7 +67,7 @@ private:
     QTest::keyClick(menu, accessKey);
   }
 
-  std::unique_ptr<fMovla> window_;
+  std::unique_ptr<QWidget> window_;
 };
 
 void tst_InputEditing::pastedNumberKeepsItsValue_data() {

@@ -30,7 +30,7 @@ void setApplicationInfo() {
 }
 
 QIcon programIcon() {
-  // Every size ui/CMakeLists.txt embeds for the window.
+  // Every size ui/qt/CMakeLists.txt embeds for the window.
   QIcon icon;
   const QDir icons(QStringLiteral(":/movla/icons"));
   for (const QString &name : icons.entryList(QDir::Files)) {

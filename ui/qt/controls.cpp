@@ -16,25 +16,32 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace movla::ui {
 
-int twipsToPixels(int twips) {
-  return static_cast<int>(std::lround(twips / 15.0));
-}
-
 QRect pixelRect(const Control &control) {
-  const int height = control.kind == Kind::Line ? linePixels : twipsToPixels(control.height);
-  return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
-          height};
+  const PixelRect rect = pixel_rect(control);
+  return {rect.left, rect.top, rect.width, rect.height};
 }
 
 namespace {
 
 QString textOf(const Control &control) {
   return QString::fromUtf8(control.text);
+}
+
+// Labels hold their text at the top, text boxes in the middle.
+Qt::Alignment alignmentOf(const Control &control, Qt::Alignment vertical) {
+  switch (control.align) {
+  case Align::Left:
+    return Qt::AlignLeft | vertical;
+  case Align::Centre:
+    return Qt::AlignHCenter | vertical;
+  case Align::Right:
+    return Qt::AlignRight | vertical;
+  }
+  return vertical;
 }
 
 QFont fontOf(const Font &font) {
@@ -58,13 +65,13 @@ QWidget *create(const Control &control, QWidget *window) {
   case Kind::Label: {
     auto *label = new QLabel(textOf(control), window);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(control.align);
+    label->setAlignment(alignmentOf(control, Qt::AlignTop));
     label->setWordWrap((control.options & WordWrap) != 0);
     return label;
   }
   case Kind::TextBox: {
     auto *box = new SingleLineEdit(textOf(control), window);
-    box->setAlignment(control.align);
+    box->setAlignment(alignmentOf(control, Qt::AlignVCenter));
     box->setReadOnly((control.options & ReadOnly) != 0);
     return box;
   }
@@ -73,7 +80,7 @@ QWidget *create(const Control &control, QWidget *window) {
   case Kind::Picture: {
     auto *picture = new QLabel(window);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(textOf(control)));
+    picture->setPixmap(QPixmap(QStringLiteral(":/movla/") + textOf(control)));
     return picture;
   }
   }
@@ -95,8 +102,8 @@ void buildControls(std::span<const Control> table, QWidget *window) {
       widget->setFont(fontOf(control.font));
     if (control.kind == Kind::Band)
       bands.push_back(widget);
-    if (control.tabIndex != noTabIndex && (widget->focusPolicy() & Qt::TabFocus))
-      tabStops.emplace_back(control.tabIndex, widget);
+    if (control.tab_index != no_tab_index && (widget->focusPolicy() & Qt::TabFocus))
+      tabStops.emplace_back(control.tab_index, widget);
   }
   paintReadable(table, widgets, window);
 

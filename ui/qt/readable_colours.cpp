@@ -3,59 +3,36 @@
 
 #include "readable_colours.h"
 
+#include "colour_rule.h"
+
 #include <QEvent>
 #include <QObject>
 #include <QPalette>
 #include <QWidget>
 
-#include <algorithm>
-#include <bitset>
-#include <cmath>
-#include <optional>
 #include <vector>
 
 namespace movla::ui {
 
 namespace {
 
-constexpr double minimumContrast = 4.5;
-
-double luminance(const QColor &colour) {
-  const auto linear = [](double channel) {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-         0.0722 * linear(colour.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b) {
-  const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
-  return (lighter + 0.05) / (darker + 0.05);
-}
-
-// The system colours of the classic light desktop. A role not named here
-// always keeps the theme's value.
-std::optional<QColor> classicLight(QPalette::ColorRole role) {
-  switch (role) {
-  case QPalette::Base:
-    return QColor(255, 255, 255);
-  case QPalette::Window:
-  case QPalette::Button:
-    return QColor(192, 192, 192);
-  case QPalette::WindowText:
-  case QPalette::Text:
-  case QPalette::ButtonText:
-    return QColor(0, 0, 0);
-  default:
-    return std::nullopt;
+// The palette role that stands for each system colour.
+QPalette::ColorRole roleOf(SystemColour colour) {
+  switch (colour) {
+  case SystemColour::WindowBackground:
+    return QPalette::Base;
+  case SystemColour::WindowText:
+    return QPalette::Text;
+  case SystemColour::ButtonText:
+    return QPalette::ButtonText;
   }
+  return QPalette::NoRole;
 }
 
-// A table colour as the widget that paints it shows it.
-struct Shown {
-  Colour colour;
-  const QWidget *widget;
-};
+Rgb rgbOf(const QColor &colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
+}
 
 class Painter : public QObject {
 public:
@@ -100,65 +77,20 @@ protected:
   }
 
 private:
-  bool isFixed(const Colour &colour) const {
-    return colour.source == Colour::Source::Rgb || classic_[colour.role];
-  }
-
-  QBrush brush(const Shown &shown) const {
-    if (shown.colour.source == Colour::Source::Rgb)
-      return QColor::fromRgb(shown.colour.rgb);
-    if (classic_[shown.colour.role])
-      return *classicLight(shown.colour.role);
-    return shown.widget->palette().brush(shown.colour.role);
-  }
-
-  // What a transparent control shows: the topmost band that holds it whole,
-  // or else the window's own background.
-  Shown beneath(std::size_t row) const {
-    const QRect rect = pixelRect(table_[row]);
-    for (std::size_t band = table_.size(); band-- > 0;)
-      if (table_[band].kind == Kind::Band && table_[band].back.source != Colour::Source::None &&
-          pixelRect(table_[band]).contains(rect))
-        return {table_[band].back, widgets_[band]};
-    return {{Colour::Source::Rgb, background_.rgb()}, window_};
+  QBrush brush(const Colour &colour, const QWidget *widget) const {
+    if (colour.source == Colour::Source::Rgb)
+      return qColor(colour.rgb);
+    if (pinned_[static_cast<std::size_t>(colour.system)])
+      return qColor(classic_light(colour.system));
+    return widget->palette().brush(roleOf(colour.system));
   }
 
   void decide() {
-    struct Pair {
-      Shown text, background;
-    };
-    std::vector<Pair> pairs;
-    for (std::size_t row = 0; row < table_.size(); ++row) {
-      const Control &control = table_[row];
-      QWidget *widget = widgets_[row];
-      const auto own = [widget](const Colour &colour, QPalette::ColorRole otherwise) {
-        return Shown{colour.source == Colour::Source::None ? system(otherwise) : colour, widget};
-      };
-      if (control.kind == Kind::Label)
-        pairs.push_back(
-            {own(control.fore, QPalette::WindowText), control.back.source == Colour::Source::None
-                                                          ? beneath(row)
-                                                          : Shown{control.back, widget}});
-      else if (control.kind == Kind::TextBox)
-        pairs.push_back({own(control.fore, QPalette::Text), own(control.back, QPalette::Base)});
-    }
-
-    classic_.reset();
-    for (bool changed = true; changed;) {
-      changed = false;
-      for (const auto &[text, background] : pairs) {
-        if (isFixed(text.colour) == isFixed(background.colour))
-          continue;
-        const QPalette::ColorRole role =
-            isFixed(text.colour) ? background.colour.role : text.colour.role;
-        if (!classicLight(role) ||
-            contrast(brush(text).color(), brush(background).color()) >= minimumContrast)
-          continue;
-        classic_.set(role);
-        // Now fixed, this colour may in turn spoil a pair it made with another system colour.
-        changed = true;
-      }
-    }
+    const auto pairs = colour_pairs(table_, rgbOf(background_));
+    pinned_ = pinned_colours(pairs, [this](const Painted &painted) {
+      const QWidget *widget = painted.row == window_row ? window_ : widgets_[painted.row];
+      return rgbOf(widget->palette().color(roleOf(painted.colour.system)));
+    });
   }
 
   void paint(std::size_t row) {
@@ -167,13 +99,13 @@ private:
     QPalette palette = widget->palette();
     const auto set = [&](QPalette::ColorRole role, const Colour &colour) {
       if (colour.source != Colour::Source::None)
-        palette.setBrush(role, brush({colour, widget}));
+        palette.setBrush(role, brush(colour, widget));
     };
     const auto fill = [&](const Colour &colour) {
       if (colour.source == Colour::Source::None)
         return;
       const QPalette::ColorRole role =
-          colour.source == Colour::Source::System ? colour.role : QPalette::Window;
+          colour.source == Colour::Source::System ? roleOf(colour.system) : QPalette::Window;
       set(role, colour);
       widget->setBackgroundRole(role);
       widget->setAutoFillBackground(true);
@@ -207,8 +139,7 @@ private:
   QColor background_;
   bool painting_ = false;
   bool queued_ = false;
-  // The system colours shown in their classic light value.
-  std::bitset<QPalette::NColorRoles> classic_;
+  PinnedColours pinned_;
 };
 
 } // namespace

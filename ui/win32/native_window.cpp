@@ -442,11 +442,10 @@ void NativeWindow::show() {
                SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
+  // The first control's GotFocus runs as for a move inside the window.
   if (HWND first = description_.first_focus ? control(description_.first_focus) : nullptr) {
     SetFocus(first);
-    // The window opens ready for new text in its first box.
-    if (child(first)->row->kind == ui::Kind::TextBox)
-      SendMessageW(first, EM_SETSEL, 0, -1);
+    dispatch(*child(first), ui::Event::GotFocus);
   }
 }
 

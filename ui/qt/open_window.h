@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The calculator and About windows on Qt, each built and loaded (its
+// Form_Load has run), ready to be shown.
+
+#include <QDialog>
+#include <QLocale>
+#include <QWidget>
+
+#include <memory>
+
+namespace movla::ui {
+
+/// `locale` gives the decimal separator the user reads and types.
+std::unique_ptr<QWidget> openCalculator(const QLocale &locale = QLocale::system());
+
+/// About, modal over `parent`: exec() shows it until Done closes it.
+std::unique_ptr<QDialog> openAbout(QWidget *parent = nullptr);
+
+} // namespace movla::ui
