@@ -302,7 +302,8 @@ bool NativeWindow::within(HWND window) const {
 }
 
 void NativeWindow::dispatch(const Child &child, ui::Event event) {
-  if (form_ && !ending_)
+  // A box that loses the focus as its window goes reaches no handler.
+  if (form_ && !ending_ && !closed_)
     form_->handle(child.row->name, event);
 }
 
@@ -360,8 +361,10 @@ LRESULT NativeWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       dispatch(*from, ui::Event::Click);
       break;
     case EN_SETFOCUS:
-      if (within(focus_partner()))
+      if (within(focus_partner())) {
+        last_got_focus_ = from->window;
         dispatch(*from, ui::Event::GotFocus);
+      }
       break;
     case EN_KILLFOCUS:
       if (within(focus_partner()))
@@ -444,8 +447,11 @@ void NativeWindow::show() {
   UpdateWindow(window_);
   // The first control's GotFocus runs as for a move inside the window.
   if (HWND first = description_.first_focus ? control(description_.first_focus) : nullptr) {
+    last_got_focus_ = nullptr;
     SetFocus(first);
-    dispatch(*child(first), ui::Event::GotFocus);
+    // Once: the move may already have run it, from the activated window.
+    if (last_got_focus_ != first)
+      dispatch(*child(first), ui::Event::GotFocus);
   }
 }
 

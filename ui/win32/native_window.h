@@ -87,7 +87,8 @@ private:
   HWND owner_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  HWND last_focus_ = nullptr; // the control to give the focus back to
+  HWND last_focus_ = nullptr;     // the control to give the focus back to
+  HWND last_got_focus_ = nullptr; // the box whose GotFocus ran last
   ui::Form *form_ = nullptr;
   static inline bool ending_ = false;
   UINT dpi_ = 96;
