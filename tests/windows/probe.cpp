@@ -11,6 +11,7 @@
 //   probe gone CAPTION    waits (10 s at most) until none is left
 //   probe close CAPTION   asks the window to close (WM_CLOSE), as its title
 //                         bar's close button does, and waits until it has
+//   probe tip             the text of the tooltip shown now (none: status 1)
 //   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
 // Exit status 0 on success, 1 when the window is missing or still there.
 #include <fcntl.h>
@@ -99,6 +100,16 @@ int list(const wchar_t *caption) {
   return 0;
 }
 
+int shown_tip() {
+  HWND tip = nullptr;
+  while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)))
+    if (IsWindowVisible(tip)) {
+      std::printf("%s\n", utf8(text_of(tip)).c_str());
+      return 0;
+    }
+  return 1;
+}
+
 int wait_for(const wchar_t *caption, bool shown) {
   for (int i = 0; i < 100; ++i) {
     if ((shown_window(caption) != nullptr) == shown)
@@ -128,8 +139,10 @@ int clip(std::wstring text) {
 int wmain(int argc, wchar_t **argv) {
   // Lines end in \n alone, as the shell reading them expects.
   _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 2 && std::wstring(argv[1]) == L"tip")
+    return shown_tip();
   if (argc != 3) {
-    std::fputs("usage: probe list|wait|gone|close CAPTION, probe clip TEXT\n", stderr);
+    std::fputs("usage: probe list|wait|gone|close CAPTION, probe clip TEXT, probe tip\n", stderr);
     return 2;
   }
   const std::wstring command = argv[1];

@@ -95,11 +95,16 @@ expect_focus() {
   [ -z "${2:-}" ] || [[ " $flags " == *" sel=$2 "* ]] || fail "$1's selection is not $2 ($flags)"
 }
 
-# click NAME: a real mouse click in the middle of the box NAME.
-click() {
+# point NAME: the mouse pointer over the box NAME; click NAME: a click there.
+point() {
   local twips=(${box_at[$1]}) window
   window=$(xdotool search --name "^$calculator\$" | head -1)
-  xdotool mousemove --window "$window" $(($(pixels "${twips[0]}") + 20)) $(($(pixels "${twips[1]}") + 11)) click 1
+  xdotool mousemove --window "$window" $(($(pixels "${twips[0]}") + 20)) $(($(pixels "${twips[1]}") + 11))
+  sleep 0.5
+}
+click() {
+  point "$1"
+  xdotool click 1
   sleep 0.5
 }
 
@@ -186,6 +191,21 @@ paste)
   wine "$probe" clip '\n  \n432\n5' || fail "could not fill the clipboard"
   keys ctrl+v
   expect Cents_Change=432
+  ;;
+long_result)
+  # A result too long for its box keeps its whole value, to copy, and shows
+  # it on hover; a result that fits has no tooltip.
+  keys Tab
+  type_text 1e30
+  keys Tab
+  whole=1059463094359295370255109455872.00
+  expect Freq_More=$whole
+  point Freq_More
+  sleep 1
+  [ "$(wine "$probe" tip)" = "$whole" ] || fail "hovering the long result shows '$(wine "$probe" tip || true)'"
+  point Cents_New
+  sleep 1
+  ! wine "$probe" tip >/dev/null || fail "a result that fits has a tooltip"
   ;;
 app_switch)
   # Switching to another program and back runs no pass.
