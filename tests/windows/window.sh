@@ -109,8 +109,13 @@ click() {
 }
 
 # colour CAPTION X Y: the red,green,blue of the pixel at X, Y (pixels) in
-# the client area of the window CAPTION, from a screenshot.
+# the client area of the window CAPTION, from a screenshot; colour file
+# PICTURE X Y: the same of a picture file.
 colour() {
+  [ "$1" != file ] || {
+    convert "$2" -format "%[fx:int(255*p{$3,$4}.r)],%[fx:int(255*p{$3,$4}.g)],%[fx:int(255*p{$3,$4}.b)]" info:
+    return
+  }
   local id x y
   id=$(xdotool search --name "^$1\$" | head -1)
   # xwininfo, not xdotool, for the place: xdotool adds the frame's offset.
@@ -330,6 +335,18 @@ Static|In colaboration with|540|2235|5205|390
 Static|Disclaimer|540|4410|5205|255
 Button|&Done|0|5385|6150|300
 ROWS
+  # The pictures show, 1:1 at 96 dpi, from their top-left corners.
+  if [ "$dpi" -eq 96 ]; then
+    resources=$(dirname "$0")/../../resources
+    for picture in "about-left.jpg 0" "about-right.jpg 5715"; do
+      set -- $picture
+      for spot in "3 10" "20 150" "10 270"; do
+        set -- "$1" "$2" $spot
+        [ "$(colour "About Movla" $(($(pixels "$2") + $3)) $(($(pixels 465) + $4)))" = "$(colour file "$resources/$1" "$3" "$4")" ] ||
+          fail "$1 does not show at $3,$4"
+      done
+    done
+  fi
   ;;
 *)
   fail "no such case"
