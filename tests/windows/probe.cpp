@@ -11,6 +11,7 @@
 //   probe gone CAPTION    waits (10 s at most) until none is left
 //   probe close CAPTION   asks the window to close (WM_CLOSE), as its title
 //                         bar's close button does, and waits until it has
+//   probe clipboard       the text on the clipboard
 //   probe tip             the text of the tooltip shown now (none: status 1)
 //   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
 // Exit status 0 on success, 1 when the window is missing or still there.
@@ -100,6 +101,21 @@ int list(const wchar_t *caption) {
   return 0;
 }
 
+int print_clipboard() {
+  if (!OpenClipboard(nullptr))
+    return 1;
+  int status = 1;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto *text = static_cast<const wchar_t *>(GlobalLock(data))) {
+      std::printf("%s\n", utf8(text).c_str());
+      GlobalUnlock(data);
+      status = 0;
+    }
+  }
+  CloseClipboard();
+  return status;
+}
+
 int shown_tip() {
   HWND tip = nullptr;
   while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)))
@@ -141,8 +157,11 @@ int wmain(int argc, wchar_t **argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   if (argc == 2 && std::wstring(argv[1]) == L"tip")
     return shown_tip();
+  if (argc == 2 && std::wstring(argv[1]) == L"clipboard")
+    return print_clipboard();
   if (argc != 3) {
-    std::fputs("usage: probe list|wait|gone|close CAPTION, probe clip TEXT, probe tip\n", stderr);
+    std::fputs("usage: probe list|wait|gone|close CAPTION, probe clip TEXT, probe tip|clipboard\n",
+               stderr);
     return 2;
   }
   const std::wstring command = argv[1];
