@@ -6,10 +6,9 @@
 # private Xvfb at 96 dpi with openbox, and reads its windows back from
 # outside with probe.exe. One case per run, named by its first argument; run
 # it through with_xvfb.sh, with MOVLA_WINE and MOVLA_WINE_PREFIX set.
-#   window.sh CASE MOVLA_EXE PROBE_EXE OTHER_EXE
-# OTHER_EXE is any other Windows program with a window, to switch to.
+#   window.sh CASE MOVLA_EXE PROBE_EXE
 set -euo pipefail
-case_name=$1 movla=$2 probe=$3 other=$4
+case_name=$1 movla=$2 probe=$3
 wine() { "$MOVLA_WINE" "$MOVLA_WINE_PREFIX" "$@"; }
 
 calculator="Movla - Cents to Hz Calculator"
@@ -214,9 +213,9 @@ long_result)
   ! wine "$probe" tip >/dev/null || fail "a result that fits has a tooltip"
   ;;
 app_switch)
-  # Switching to another program and back runs no pass.
+  # Switching to another program (Wine's Notepad) and back runs no pass.
   type_text 50
-  wine "$other" &
+  wine notepad &
   other_pid=$!
   sleep 2
   [ "$(xdotool getactivewindow getwindowname)" != "$calculator" ] || fail "the other program did not take the focus"
