@@ -56,7 +56,7 @@ void register_class() {
   static const bool registered = [] {
     WNDCLASSEXW klass{};
     klass.cbSize = sizeof klass;
-    klass.lpfnWndProc = DefWindowProcW; // replaced per window in WM_NCCREATE
+    klass.lpfnWndProc = DefWindowProcW; // each window sets its own once created
     klass.hInstance = instance();
     klass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     klass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(1));
