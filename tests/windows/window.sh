@@ -28,6 +28,7 @@ cleanup() {
   rm -f "$shot"
   [ "$case_name" != dark_palette ] || system_colours "255 255 255" "0 0 0"
   [ "$dpi" -eq 96 ] || wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+  [ "$case_name" != comma_decimal ] || decimal_symbol .
 }
 trap cleanup EXIT
 
@@ -168,6 +169,11 @@ system_colours() {
 }
 # A dark desktop, as a high-contrast theme makes it.
 [ "$case_name" != dark_palette ] || system_colours "0 0 0" "255 255 255"
+# decimal_symbol TEXT: the decimal symbol of the user's regional settings.
+decimal_symbol() {
+  wine reg add 'HKCU\Control Panel\International' /v sDecimal /d "$1" /f >/dev/null
+}
+[ "$case_name" != comma_decimal ] || decimal_symbol ,
 # A display at 150 %, as Windows' scale setting makes it.
 [ "$dpi" -eq 96 ] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 
@@ -212,6 +218,15 @@ reset)
   expect Cents_Change=100 Freq_More=466.16
   keys ctrl+z
   expect Cents_Change=abc
+  ;;
+comma_decimal)
+  # With a decimal comma in the regional settings the results are written
+  # with it and the inputs read with it.
+  expect Freq_More=466,16 Freq_Less=415,30 Cents_New=-101,27 Semitones_New=-1,01
+  keys Tab
+  type_text 440,5
+  keys Tab
+  expect Ref_Freq1=440,5 Freq_More=466,69 Freq_Less=415,78
   ;;
 paste)
   # Of a pasted text only the first line that is not blank goes in.
