@@ -7,6 +7,7 @@
 //                         client pixels), and flags: focus, the selection of
 //                         an edit box (sel=START-END), readonly, default
 //                         (button), icon (static), disabled (window)
+//   probe size CAPTION    the width and height of its client area
 //   probe wait CAPTION    waits (10 s at most) until such a window is shown
 //   probe gone CAPTION    waits (10 s at most) until none is left
 //   probe close CAPTION   asks the window to close (WM_CLOSE), as its title
@@ -160,13 +161,22 @@ int wmain(int argc, wchar_t **argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"clipboard")
     return print_clipboard();
   if (argc != 3) {
-    std::fputs("usage: probe list|wait|gone|close CAPTION, probe clip TEXT, probe tip|clipboard\n",
-               stderr);
+    std::fputs(
+        "usage: probe list|size|wait|gone|close CAPTION, probe clip TEXT, probe tip|clipboard\n",
+        stderr);
     return 2;
   }
   const std::wstring command = argv[1];
   if (command == L"list")
     return list(argv[2]);
+  if (command == L"size") {
+    HWND window = shown_window(argv[2]);
+    RECT client;
+    if (!window || !GetClientRect(window, &client))
+      return 1;
+    std::printf("%ld %ld\n", client.right, client.bottom);
+    return 0;
+  }
   if (command == L"wait")
     return wait_for(argv[2], true);
   if (command == L"gone")

@@ -324,8 +324,13 @@ layout | layout_144dpi)
   # Every control where its table puts it, in pixels at the display's dots
   # per inch (1440 twips to the inch): class, text, left, top, width, height
   # in twips.
+  # check_layout CAPTION CONTROLS WIDTH HEIGHT <ROWS: the window's client
+  # area (twips) and its controls.
   check_layout() {
     local caption=$1 want
+    want="$(pixels "$3") $(pixels "$4")"
+    [ "$(wine "$probe" size "$caption")" = "$want" ] ||
+      fail "$caption's client area is $(wine "$probe" size "$caption"), not $want"
     list "$caption"
     while IFS='|' read -r class text left top width height; do
       want=$(printf '%s\t%s\t%s\t%s\t%s\t%s' "$class" "$text" "$(pixels "$left")" "$(pixels "$top")" \
@@ -334,7 +339,7 @@ layout | layout_144dpi)
     done
     [ "$(wc -l <<<"$listing")" -eq "$2" ] || fail "$caption has $(wc -l <<<"$listing") controls, not $2"
   }
-  check_layout "$calculator" 24 <<'ROWS'
+  check_layout "$calculator" 24 10140 6135 <<'ROWS'
 Static|Cents Change|135|75|5640|345
 Static|Cents Change|135|1170|1770|345
 Edit|100|1875|1170|1080|350
@@ -362,7 +367,7 @@ Button|&About|8445|5640|1500|350
 ROWS
   keys alt+a
   wine "$probe" wait "About Movla" || fail "About did not open"
-  check_layout "About Movla" 16 <<'ROWS'
+  check_layout "About Movla" 16 6165 5700 <<'ROWS'
 Static|Movla|825|0|1170|450
 Static|Cents to Hz Conversion Utility|3345|135|2175|255
 Static||0|465|540|4200
