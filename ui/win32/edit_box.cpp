@@ -21,18 +21,20 @@ bool is_read_only(HWND box) {
   return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-std::wstring clipboard_text(HWND owner) {
-  std::wstring text;
+// The clipboard's text; false when it holds none (a picture, or nothing).
+bool clipboard_text(HWND owner, std::wstring &text) {
   if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
-    return text;
+    return false;
+  bool found = false;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
       text = chars;
+      found = true;
       GlobalUnlock(data);
     }
   }
   CloseClipboard();
-  return text;
+  return found;
 }
 
 int text_width(HWND box, const std::wstring &text) {
@@ -80,12 +82,15 @@ void paint_cut_text(HWND box) {
 LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                DWORD_PTR) {
   switch (message) {
-  case WM_PASTE:
+  case WM_PASTE: {
     if (is_read_only(box))
       break;
-    SendMessageW(box, EM_REPLACESEL, TRUE,
-                 reinterpret_cast<LPARAM>(single_line(clipboard_text(box)).c_str()));
+    // No text to paste leaves the box as it is, selection and all.
+    std::wstring text;
+    if (clipboard_text(box, text))
+      SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(single_line(text).c_str()));
     return 0;
+  }
   case WM_SETFOCUS:
   case WM_KILLFOCUS: {
     partner = reinterpret_cast<HWND>(wparam);
