@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // movla.exe: opens the calculator window and runs until it closes.
-#include <ui/win32/window_toolkit.h>
+#include "window_toolkit.h"
 
 #include <commctrl.h>
 #include <objbase.h>

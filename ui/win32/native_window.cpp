@@ -8,7 +8,7 @@
 #include "pictures.h"
 #include "text.h"
 
-#include <ui/colour_rule.h>
+#include "colour_rule.h"
 
 #include <commctrl.h>
 

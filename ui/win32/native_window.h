@@ -20,7 +20,7 @@
 // change. Events go to the bound Form: GotFocus and LostFocus only for focus
 // moves within the window, never for a switch to another application.
 
-#include <ui/form.h>
+#include "form.h"
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 
 #include "text.h"
 
-#include <ui/fAbout.h>
-#include <ui/fMovla.h>
+#include "fAbout.h"
+#include "fMovla.h"
 
 #include <cstdlib>
 

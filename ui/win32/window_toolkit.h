@@ -8,7 +8,7 @@
 
 #include "native_window.h"
 
-#include <ui/toolkit.h>
+#include "toolkit.h"
 
 #include <movla/calculator.h>
 
