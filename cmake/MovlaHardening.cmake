@@ -8,7 +8,8 @@
 
 include(CheckPIESupported)
 check_pie_supported(OUTPUT_VARIABLE movla_pie_output LANGUAGES CXX)
-if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED)
+# Windows executables are relocatable anyway; PIE is an ELF matter.
+if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED AND NOT WIN32)
   message(WARNING "The linker cannot make position-independent executables: ${movla_pie_output}")
 endif()
 # Applies to every configuration: it costs nothing on x86-64, and Debian's

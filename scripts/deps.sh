@@ -29,6 +29,17 @@ movla_test_packages=(
   orca at-spi2-core dbus-x11 openbox xdotool
 )
 
+# The Windows build and its tests: the MinGW-w64 cross-compiler, GoogleTest's
+# sources to build for it, ImageMagick to turn the About pictures into bitmap
+# resources, Wine to run the programs (wine64 alone puts no "wine" on the
+# path), NSIS for the installer, and Xvfb, openbox, xdotool, xwininfo and
+# unzip to drive and read the windows and the downloads.
+movla_windows_packages=(
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest imagemagick
+  wine wine64 nsis
+  xvfb xauth openbox xdotool x11-utils unzip
+)
+
 # The locales the robustness tests start the program under (a decimal point
 # and two decimal commas). Generated only when missing, so this is a no-op on
 # a machine that has them.

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // The number conversions against the C library, on random input:
-// read_number against strtod in the C locale (the very same double), and
-// write_two_decimals against printf's "%.2f" (the same text, but away from zero
-// at exact ties).
+// read_number against strtod (the very same double), and write_two_decimals
+// against printf's "%.2f" (the same text, but away from zero at exact ties),
+// in the C locale and in one with a decimal comma.
 
 #include "movla/number_text.h"
 
@@ -16,23 +16,37 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <random>
 #include <string>
 
 namespace {
 
-class CLocale {
+// Sets the C library's numeric locale for its lifetime. The same code runs
+// against glibc and against MinGW's C library (strtod and snprintf of
+// libmingwex, which follow setlocale), where newlocale and strtod_l are
+// missing.
+class NumericLocale {
 public:
-  CLocale() : locale_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))) {}
-  ~CLocale() { freelocale(locale_); }
-  CLocale(const CLocale &) = delete;
-  CLocale &operator=(const CLocale &) = delete;
-  double strtod(const std::string &text) const { return strtod_l(text.c_str(), nullptr, locale_); }
+  explicit NumericLocale(const char *name) : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
+    ok_ = std::setlocale(LC_NUMERIC, name) != nullptr;
+  }
+  ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+  NumericLocale(const NumericLocale &) = delete;
+  NumericLocale &operator=(const NumericLocale &) = delete;
+  bool ok() const { return ok_; }
+  double strtod(const std::string &text) const { return std::strtod(text.c_str(), nullptr); }
 
 private:
-  locale_t locale_;
+  std::string previous_;
+  bool ok_ = false;
 };
+
+// A locale whose decimal separator is a comma, by the C library's own name.
+#ifdef _WIN32
+constexpr const char *comma_locale = "German_Germany.1252";
+#else
+constexpr const char *comma_locale = "de_DE.UTF-8";
+#endif
 
 // Digit runs of every length class: short ones like typed input, ones near
 // the 17 digits that matter, and long ones that need exact arithmetic.
@@ -65,14 +79,19 @@ std::string random_decimal(std::mt19937_64 &rng) {
   return text;
 }
 
-TEST(ReadNumberVsStrtod, GivesTheSameDoubleOnRandomDecimals) {
-  const CLocale c_locale;
+// read_number with `separator` against strtod under `locale`, whose decimal
+// separator it is.
+void expect_reads_as_strtod(const char *locale, char separator) {
+  const NumericLocale numeric(locale);
+  ASSERT_TRUE(numeric.ok()) << "no locale " << locale;
   std::mt19937_64 rng(20240611);
   int overflows = 0, checked = 0;
   for (int i = 0; i < 100'000; ++i) {
-    const std::string text = random_decimal(rng);
-    const double expected = c_locale.strtod(text);
-    const auto result = movla::read_number(text, ".");
+    std::string text = random_decimal(rng);
+    if (const auto p = text.find('.'); p != std::string::npos)
+      text[p] = separator;
+    const double expected = numeric.strtod(text);
+    const auto result = movla::read_number(text, std::string(1, separator));
     if (std::isinf(expected)) {
       ++overflows;
       EXPECT_EQ(result.error, movla::ReadError::overflow) << text;
@@ -81,19 +100,19 @@ TEST(ReadNumberVsStrtod, GivesTheSameDoubleOnRandomDecimals) {
     ASSERT_TRUE(result) << text;
     ASSERT_EQ(std::bit_cast<std::uint64_t>(result.value), std::bit_cast<std::uint64_t>(expected))
         << text << ": " << result.value << " vs " << expected;
-
-    // The same digits with a comma read the same.
-    std::string with_comma = text;
-    if (const auto p = with_comma.find('.'); p != std::string::npos)
-      with_comma[p] = ',';
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(movla::read_number(with_comma, ",").value),
-              std::bit_cast<std::uint64_t>(expected))
-        << with_comma;
     ++checked;
   }
   // Guard the generator: both outcomes must actually be exercised.
   EXPECT_GT(overflows, 100);
   EXPECT_GT(checked, 80'000);
+}
+
+TEST(ReadNumberVsStrtod, GivesTheSameDoubleInTheCLocale) {
+  expect_reads_as_strtod("C", '.');
+}
+
+TEST(ReadNumberVsStrtod, GivesTheSameDoubleInACommaLocale) {
+  expect_reads_as_strtod(comma_locale, ',');
 }
 
 // An exact tie printed to three places ends in 5; drop it and count the
@@ -105,7 +124,7 @@ std::string away_from_zero(double tie) {
   text.pop_back();
   std::size_t i = text.size();
   while (i-- > 0) {
-    if (text[i] == '.' || text[i] == '-')
+    if (text[i] < '0' || text[i] > '9') // sign or separator
       continue;
     if (text[i] != '9') {
       ++text[i];
@@ -117,9 +136,13 @@ std::string away_from_zero(double tie) {
   return text;
 }
 
-// Away from exact ties, write_two_decimals must agree with glibc's exact
-// printf; at exact ties it must be printf's neighbour away from zero.
-TEST(WriteTwoDecimalsVsPrintf, AgreesOnRandomDoubles) {
+// Away from exact ties, write_two_decimals must agree with the C library's
+// exact printf under `locale`; at exact ties it must be printf's neighbour
+// away from zero.
+void expect_writes_as_printf(const char *locale, const char *separator) {
+  const NumericLocale numeric(locale);
+  ASSERT_TRUE(numeric.ok()) << "no locale " << locale;
+  const std::string zero = std::string("0") + separator + "00";
   std::mt19937_64 rng(7);
   char buffer[400];
   for (int i = 0; i < 100'000; ++i) {
@@ -139,14 +162,22 @@ TEST(WriteTwoDecimalsVsPrintf, AgreesOnRandomDoubles) {
     }
     std::snprintf(buffer, sizeof buffer, "%.2f", value);
     std::string expected = buffer;
-    if (expected == "-0.00")
-      expected = "0.00";
+    if (expected == "-" + zero)
+      expected = zero;
     const double eighths = value * 8.0;
     if (std::fabs(eighths) < 0x1p53 && std::fmod(eighths, 2.0) != 0 &&
         eighths == std::trunc(eighths))
       expected = away_from_zero(value);
-    ASSERT_EQ(movla::write_two_decimals(value, "."), expected) << value;
+    ASSERT_EQ(movla::write_two_decimals(value, separator), expected) << value;
   }
+}
+
+TEST(WriteTwoDecimalsVsPrintf, AgreesInTheCLocale) {
+  expect_writes_as_printf("C", ".");
+}
+
+TEST(WriteTwoDecimalsVsPrintf, AgreesInACommaLocale) {
+  expect_writes_as_printf(comma_locale, ",");
 }
 
 } // namespace

@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: The Movla developers
+// SPDX-License-Identifier: MIT
+
+// Reads Movla's windows from outside, as the Windows tests' eyes under Wine:
+//   probe list CAPTION    one line per control of the top-level window
+//                         CAPTION: class, text, left, top, width, height (in
+//                         client pixels), and flags: focus, the selection of
+//                         an edit box (sel=START-END), readonly, default
+//                         (button), icon (static), disabled (window)
+//   probe size CAPTION    the width and height of its client area
+//   probe wait CAPTION    waits (10 s at most) until such a window is shown
+//   probe gone CAPTION    waits (10 s at most) until none is left
+//   probe close CAPTION   asks the window to close (WM_CLOSE), as its title
+//                         bar's close button does, and waits until it has
+//   probe clipboard       the text on the clipboard
+//   probe tip             the text of the tooltip shown now (none: status 1)
+//   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
+// Exit status 0 on success, 1 when the window is missing or still there.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string utf8(const std::wstring &text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  out.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
+                          static_cast<int>(out.size()), nullptr, nullptr)));
+  return out;
+}
+
+std::wstring text_of(HWND window) {
+  // WM_GETTEXT crosses processes; GetWindowText would not, for controls.
+  const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+HWND shown_window(const wchar_t *caption) {
+  HWND window = FindWindowW(nullptr, caption);
+  return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+struct Listing {
+  HWND top;
+  HWND focus;
+};
+
+BOOL CALLBACK list_control(HWND control, LPARAM context) {
+  const auto &listing = *reinterpret_cast<const Listing *>(context);
+  wchar_t klass[64] = L"";
+  GetClassNameW(control, klass, 64);
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, listing.top, reinterpret_cast<POINT *>(&rect), 2);
+  std::string flags;
+  if (control == listing.focus)
+    flags += " focus";
+  const auto style = GetWindowLongPtrW(control, GWL_STYLE);
+  if (lstrcmpiW(klass, L"Edit") == 0) {
+    DWORD start = 0, end = 0;
+    const auto selection = static_cast<DWORD>(SendMessageW(control, EM_GETSEL, 0, 0));
+    start = LOWORD(selection);
+    end = HIWORD(selection);
+    flags += " sel=" + std::to_string(start) + "-" + std::to_string(end);
+    if (style & ES_READONLY)
+      flags += " readonly";
+  }
+  if (lstrcmpiW(klass, L"Button") == 0 && (style & 0x0F) == BS_DEFPUSHBUTTON)
+    flags += " default";
+  if (lstrcmpiW(klass, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+    flags += " icon";
+  if (!IsWindowEnabled(listing.top))
+    flags += " disabled"; // the window, while a modal one is open over it
+  std::string text = utf8(text_of(control));
+  for (char &c : text)
+    if (c == '\t' || c == '\n' || c == '\r')
+      c = ' ';
+  std::printf("%s\t%s\t%ld\t%ld\t%ld\t%ld\t%s\n", utf8(klass).c_str(), text.c_str(), rect.left,
+              rect.top, rect.right - rect.left, rect.bottom - rect.top,
+              flags.empty() ? "-" : flags.c_str() + 1);
+  return TRUE;
+}
+
+int list(const wchar_t *caption) {
+  HWND top = shown_window(caption);
+  if (!top)
+    return 1;
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread);
+  Listing listing{top, thread.hwndFocus};
+  EnumChildWindows(top, list_control, reinterpret_cast<LPARAM>(&listing));
+  std::fflush(stdout);
+  return 0;
+}
+
+int print_clipboard() {
+  if (!OpenClipboard(nullptr))
+    return 1;
+  int status = 1;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto *text = static_cast<const wchar_t *>(GlobalLock(data))) {
+      std::printf("%s\n", utf8(text).c_str());
+      GlobalUnlock(data);
+      status = 0;
+    }
+  }
+  CloseClipboard();
+  return status;
+}
+
+int shown_tip() {
+  HWND tip = nullptr;
+  while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)))
+    if (IsWindowVisible(tip)) {
+      std::printf("%s\n", utf8(text_of(tip)).c_str());
+      return 0;
+    }
+  return 1;
+}
+
+int wait_for(const wchar_t *caption, bool shown) {
+  for (int i = 0; i < 100; ++i) {
+    if ((shown_window(caption) != nullptr) == shown)
+      return 0;
+    Sleep(100);
+  }
+  return 1;
+}
+
+int clip(std::wstring text) {
+  for (std::size_t at; (at = text.find(L"\\n")) != std::wstring::npos;)
+    text.replace(at, 2, L"\r\n");
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr))
+    return 1;
+  EmptyClipboard();
+  const bool done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return done ? 0 : 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv) {
+  // Lines end in \n alone, as the shell reading them expects.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 2 && std::wstring(argv[1]) == L"tip")
+    return shown_tip();
+  if (argc == 2 && std::wstring(argv[1]) == L"clipboard")
+    return print_clipboard();
+  if (argc != 3) {
+    std::fputs(
+        "usage: probe list|size|wait|gone|close CAPTION, probe clip TEXT, probe tip|clipboard\n",
+        stderr);
+    return 2;
+  }
+  const std::wstring command = argv[1];
+  if (command == L"list")
+    return list(argv[2]);
+  if (command == L"size") {
+    HWND window = shown_window(argv[2]);
+    RECT client;
+    if (!window || !GetClientRect(window, &client))
+      return 1;
+    std::printf("%ld %ld\n", client.right, client.bottom);
+    return 0;
+  }
+  if (command == L"wait")
+    return wait_for(argv[2], true);
+  if (command == L"gone")
+    return wait_for(argv[2], false);
+  if (command == L"close") {
+    if (HWND window = shown_window(argv[2]))
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    return wait_for(argv[2], false);
+  }
+  if (command == L"clip")
+    return clip(argv[2]);
+  return 2;
+}
