@@ -8,11 +8,34 @@
 // out, with its caption, client size and background; its behaviour is a
 // class (fMovla, fAbout) whose handlers are bound to (control, event) pairs
 // and reach the toolkit only through the Toolkit interface (toolkit.h). A
-// toolkit layer (ui/qt for Qt) builds a widget per row, runs Form_Load and
-// routes each control's events to handle(). Nothing here names a toolkit.
+// toolkit layer (ui/qt, ui/win32) builds a widget per row, runs Form_Load
+// and routes each control's events to handle(). Nothing here names a toolkit.
 //
 //   toolkit layer --builds--> WindowDescription (tables, texts)
 //                 --events--> Form::handle --> handlers --> Toolkit, core
+//
+// The files, and what each decides:
+//   form.h            these plain types; twips to pixels
+//   colour_rule.h     which system colours are pinned to keep texts readable
+//   toolkit.h         what handlers may ask of a toolkit
+//   fMovla_table.cpp  the calculator's controls, texts, names and question
+//   fAbout_table.cpp  the About window's controls and texts
+//   fMovla.h, fAbout.h  the handlers, bound to (control, event)
+//   qt/               the Qt layer: form_window builds any table and routes
+//                     its events; controls makes the widgets, readable_colours
+//                     paints them from the live palette, line_edit_fields
+//                     binds the core's fields, open_window opens each window,
+//                     placement centres it; the boxes' own behaviour is in
+//                     single_line_edit (paste), focus_selection (selection
+//                     and focus as a screen reader hears them), result_box
+//                     (long results) and accessible_line_edit (what a
+//                     screen reader may ask); application sets fonts and icon
+//   win32/            the Win32 layer: native_window builds any table,
+//                     window_toolkit implements Toolkit and binds the
+//                     fields, edit_box (paste, undo, long results),
+//                     direct_annotation (screen-reader names), pictures,
+//                     text (UTF-8 and UTF-16)
+// app/ (Qt) and windows/ (Win32) hold each program's entry.
 
 #include <cstddef>
 #include <cstdint>
