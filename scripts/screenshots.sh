@@ -6,7 +6,8 @@
 # Takes the README's screenshots: starts Movla under Xvfb (no window
 # manager), captures the calculator, opens About with Alt+A, captures it, and
 # closes it again with Alt+D; then starts Movla on a dark desktop theme, GNOME's
-# Adwaita dark through Qt's GTK 3 platform theme, and captures the calculator.
+# Adwaita dark through Qt's GTK 3 platform theme, and captures the calculator;
+# and, where build/windows holds it, the Windows program under Wine.
 #   scripts/screenshots.sh [path/to/movla]     (default: build/default/app/movla)
 # Needs xvfb, imagemagick, xdotool and the GTK 3 platform theme.
 set -euo pipefail
@@ -72,5 +73,19 @@ stop
 start QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 capture "$calculator" docs/calculator-dark.png
 stop
+
+# The Windows program under Wine, when the windows preset has built it, in
+# that build's Wine prefix.
+exe=build/windows/movla.exe
+if [ -x "$exe" ] && [ -d build/windows/wine-prefix ]; then
+  WINEPREFIX=$PWD/build/windows/wine-prefix WINEDEBUG=-all wine "$exe" &
+  pid=$!
+  calculator=$(find_window '^Movla - Cents to Hz Calculator$')
+  capture "$calculator" docs/calculator-windows.png
+  WINEPREFIX=$PWD/build/windows/wine-prefix wineserver -k
+  wait "$pid" 2>/dev/null || true
+  pid=
+  echo "wrote docs/calculator-windows.png"
+fi
 
 echo "wrote docs/calculator.png, docs/about.png and docs/calculator-dark.png"
