@@ -148,6 +148,17 @@ void tst_ResultBox::showsTheStartOfALongResult() {
   QVERIFY2(!description.contains(text.left(4)), qPrintable(description));
   QToolTip::hideText();
 
+  // A part of the number the user selects in the box stays selected.
+  if (cut) {
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < 3; ++i)
+      QTest::keyClick(box, Qt::Key_Right);
+    for (int i = 0; i < 4; ++i)
+      QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    box->grab();
+    QCOMPARE(box->selectedText(), text.mid(3, 4));
+  }
+
   // A box widened to hold the whole text shows it as any box does.
   box->clearFocus();
   box->resize(box->width() * 40, box->height());

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QScreen>
@@ -72,13 +73,19 @@ void ResultBox::paintEvent(QPaintEvent *event) {
   }
   // With the caret at the start, QLineEdit shows the text from its start. A
   // selection from the start (Tab selects all) stays, its caret moved first.
-  if (cursorPosition() != 0) {
+  // A part the user is selecting, or has selected, in the box is left where
+  // the user put it, and shown as Qt shows it.
+  const bool userSelects = hasFocus() && ((QGuiApplication::mouseButtons() & Qt::LeftButton) ||
+                                          (hasSelectedText() && selectionStart() != 0));
+  if (!userSelects && cursorPosition() != 0) {
     if (hasSelectedText() && selectionStart() == 0)
       setSelection(selectionEnd(), -selectionEnd());
     else
       setCursorPosition(0);
   }
   SingleLineEdit::paintEvent(event);
+  if (scrolled())
+    return;
 
   // Cover whatever follows the last character that fits whole together with
   // the ellipsis, and draw the ellipsis there.
@@ -110,6 +117,14 @@ void ResultBox::paintEvent(QPaintEvent *event) {
   painter.setPen(selected ? colours.color(QPalette::HighlightedText)
                           : colours.color(QPalette::Text));
   painter.drawText(QPointF(x, line.y() + fontMetrics().ascent()), ellipsis);
+}
+
+// Whether QLineEdit scrolled the text to keep the caret in view: it reports
+// the caret where it draws it.
+bool ResultBox::scrolled() const {
+  const qreal drawn = inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x();
+  const qreal laidOut = textArea().line.x() + Layout(this).line().cursorToX(cursorPosition());
+  return std::abs(drawn - laidOut) >= 1;
 }
 
 bool ResultBox::event(QEvent *event) {

@@ -44,6 +44,7 @@ private:
     QRect line; // where it lays out the line of text
   };
   TextArea textArea() const;
+  bool scrolled() const;
   QString wrappedForScreen() const;
 };
 
