@@ -3,12 +3,13 @@
 
 #include "accessible_line_edit.h"
 
+#include "line_layout.h"
+
 #include <QAccessibleWidget>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QTextBoundaryFinder>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -160,7 +161,7 @@ public:
       return -1;
     const Line line(edit());
     const int offset =
-        line.layout.lineAt(0).xToCursor(local.x() - line.origin, QTextLine::CursorOnCharacter);
+        line.text.line().xToCursor(local.x() - line.origin, QTextLine::CursorOnCharacter);
     return std::clamp(offset, 0, characterCount() - 1);
   }
 
@@ -193,25 +194,18 @@ private:
   // The box's line of text, laid out as the box lays it out, with `origin`
   // the box's x of the line's start.
   struct Line {
-    QTextLayout layout;
+    LineLayout text;
     qreal origin = 0;
     int top = 0;
 
-    explicit Line(QLineEdit *edit) : layout(edit->displayText(), edit->font(), edit) {
-      QTextOption option = layout.textOption();
-      option.setTextDirection(edit->layoutDirection());
-      option.setFlags(QTextOption::IncludeTrailingSpaces);
-      layout.setTextOption(option);
-      layout.beginLayout();
-      layout.createLine();
-      layout.endLayout();
+    explicit Line(QLineEdit *edit) : text(edit) {
       // The box reports its cursor as a rectangle centred on it.
       const QRectF cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRectF();
-      origin = cursor.center().x() - layout.lineAt(0).cursorToX(edit->cursorPosition());
+      origin = cursor.center().x() - text.line().cursorToX(edit->cursorPosition());
       top = static_cast<int>(cursor.top());
     }
-    qreal x(int offset) const { return origin + layout.lineAt(0).cursorToX(offset); }
-    qreal height() const { return layout.lineAt(0).height(); }
+    qreal x(int offset) const { return origin + text.line().cursorToX(offset); }
+    qreal height() const { return text.line().height(); }
   };
 
   QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }

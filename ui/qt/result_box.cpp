@@ -3,6 +3,8 @@
 
 #include "result_box.h"
 
+#include "line_layout.h"
+
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -11,7 +13,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTextLayout>
 #include <QToolTip>
 
 #include <algorithm>
@@ -26,22 +27,6 @@ constexpr int horizontalMargin = 2;
 constexpr int verticalMargin = 1;
 
 const QString ellipsis = QStringLiteral("\u2026");
-
-// The box's text in one line, as QLineEdit lays it out.
-struct Layout {
-  QTextLayout layout;
-
-  explicit Layout(const QLineEdit *box) : layout(box->displayText(), box->font(), box) {
-    QTextOption option = layout.textOption();
-    option.setTextDirection(box->layoutDirection());
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-  }
-  QTextLine line() const { return layout.lineAt(0); }
-};
 
 } // namespace
 
@@ -63,7 +48,7 @@ ResultBox::TextArea ResultBox::textArea() const {
 
 // The same test as QLineEdit's, which scrolls the text only when it fails.
 bool ResultBox::isCut() const {
-  return qRound(Layout(this).line().naturalTextWidth()) + 1 > textArea().line.width();
+  return qRound(LineLayout(this).line().naturalTextWidth()) + 1 > textArea().line.width();
 }
 
 void ResultBox::paintEvent(QPaintEvent *event) {
@@ -90,7 +75,7 @@ void ResultBox::paintEvent(QPaintEvent *event) {
   // Cover whatever follows the last character that fits whole together with
   // the ellipsis, and draw the ellipsis there.
   const auto [clip, line] = textArea();
-  const Layout layout(this);
+  const LineLayout layout(this);
   const QTextLine text = layout.line();
   const QFontMetricsF metrics(font(), this);
   const qreal room = line.width() - 1 - metrics.horizontalAdvance(ellipsis);
@@ -123,7 +108,7 @@ void ResultBox::paintEvent(QPaintEvent *event) {
 // the caret where it draws it.
 bool ResultBox::scrolled() const {
   const qreal drawn = inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x();
-  const qreal laidOut = textArea().line.x() + Layout(this).line().cursorToX(cursorPosition());
+  const qreal laidOut = textArea().line.x() + LineLayout(this).line().cursorToX(cursorPosition());
   return std::abs(drawn - laidOut) >= 1;
 }
 
