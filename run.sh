@@ -18,4 +18,4 @@ movla_reason="to build and run the calculator" movla_ensure_packages "${packages
 export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 cmake --preset run >/dev/null
 cmake --build --preset run --target movla
-exec build/run/app/movla "$@"
+exec build/run/app/qt/movla "$@"

@@ -32,7 +32,7 @@ fi
 watch=$tree/bench/ui/map_watch
 
 names=(Movla "bare Qt 6 window" xcalc galculator speedcrunch)
-commands=("$tree/app/movla" "$tree/bench/ui/bare_window" xcalc galculator speedcrunch)
+commands=("$tree/app/qt/movla" "$tree/bench/ui/bare_window" xcalc galculator speedcrunch)
 notes=("Qt 6, Release" "Qt 6, Release, 33 plain widgets" "Xt/Athena" "GTK 3" "Qt 5")
 if [ -n "${MOVLA_BENCH_BASELINE:-}" ]; then
   names+=("Movla baseline")

@@ -7,5 +7,5 @@
 # too, so that its tests can compile it.
 function(movla_windows_resource output)
   set(MOVLA_ICO_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/movla.ico)
-  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/movla.rc.in ${output} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/app/win32/movla.rc.in ${output} @ONLY)
 endfunction()

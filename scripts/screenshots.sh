@@ -8,18 +8,18 @@
 # closes it again with Alt+D; then starts Movla on a dark desktop theme, GNOME's
 # Adwaita dark through Qt's GTK 3 platform theme, and captures the calculator;
 # and, where build/windows holds it, the Windows program under Wine.
-#   scripts/screenshots.sh [path/to/movla]     (default: build/default/app/movla)
+#   scripts/screenshots.sh [path/to/movla]     (default: build/default/app/qt/movla)
 # Needs xvfb, imagemagick, xdotool and the GTK 3 platform theme.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=${1:-build/default/app/movla}
+program=${1:-build/default/app/qt/movla}
 . scripts/deps.sh
 movla_ensure_packages xvfb imagemagick xdotool qt6-gtk-platformtheme gnome-themes-extra
 
 # Again on a private X server at 96 dots per inch, started as the window
 # tests start theirs (it picks a free display itself).
 if [ -z "${MOVLA_IN_XVFB:-}" ]; then
-  exec env MOVLA_IN_XVFB=1 tests/ui/with_xvfb.sh "$PWD/scripts/screenshots.sh" "$program"
+  exec env MOVLA_IN_XVFB=1 tests/qt/with_xvfb.sh "$PWD/scripts/screenshots.sh" "$program"
 fi
 
 export QT_QPA_PLATFORM=xcb

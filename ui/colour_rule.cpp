@@ -24,8 +24,8 @@ bool contains(const PixelRect &outer, const PixelRect &inner) {
          inner.top + inner.height <= outer.top + outer.height;
 }
 
-// What a transparent control shows: the topmost band that holds it whole, or
-// else the window's own background.
+} // namespace
+
 Painted beneath(std::span<const Control> table, std::size_t row, Rgb window_back) {
   const PixelRect rect = pixel_rect(table[row]);
   for (std::size_t band = table.size(); band-- > 0;)
@@ -34,8 +34,6 @@ Painted beneath(std::span<const Control> table, std::size_t row, Rgb window_back
       return {table[band].back, band};
   return {{Colour::Source::Rgb, window_back}, window_row};
 }
-
-} // namespace
 
 double contrast(Rgb a, Rgb b) {
   // The list form returns values: the two-argument form would return

@@ -43,6 +43,10 @@ struct Painted {
 };
 inline constexpr std::size_t window_row = static_cast<std::size_t>(-1);
 
+/// What shows through the transparent control of row `row`: the topmost
+/// band that holds it whole, or else the window's background `window_back`.
+Painted beneath(std::span<const Control> table, std::size_t row, Rgb window_back);
+
 /// A text colour and the colour it is read against.
 struct ColourPair {
   Painted text, background;

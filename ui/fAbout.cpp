@@ -17,15 +17,6 @@ std::span<const Handler<fAbout>> fAbout::events() {
   return table;
 }
 
-void fAbout::handle(std::string_view control, Event event) {
-  if (const Handler<fAbout> *handler = find_handler(events(), control, event))
-    (this->*handler->run)();
-}
-
-bool fAbout::handles(std::string_view control, Event event) const {
-  return find_handler(events(), control, event) != nullptr;
-}
-
 void fAbout::Form_Load() {
   toolkit_.set_text("lbl_Disclaimer", texts.disclaimer);
   toolkit_.set_text("lbl_Disclaimer", toolkit_.text("lbl_Disclaimer") + texts.disclaimer_continued);

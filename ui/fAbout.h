@@ -13,7 +13,7 @@
 
 namespace movla::ui {
 
-class fAbout final : public Form {
+class fAbout final : public FormOf<fAbout> {
 public:
   static const WindowDescription description;
   /// The texts Form_Load sets: the disclaimer in its two parts, and the version line.
@@ -26,10 +26,8 @@ public:
 
   explicit fAbout(Toolkit &toolkit);
 
-  void handle(std::string_view control, Event event) override;
-  bool handles(std::string_view control, Event event) const override;
-
 private:
+  friend FormOf;
   static std::span<const Handler<fAbout>> events();
 
   // The window's event handlers.

@@ -29,15 +29,6 @@ std::span<const Handler<fMovla>> fMovla::events() {
   return table;
 }
 
-void fMovla::handle(std::string_view control, Event event) {
-  if (const Handler<fMovla> *handler = find_handler(events(), control, event))
-    (this->*handler->run)();
-}
-
-bool fMovla::handles(std::string_view control, Event event) const {
-  return find_handler(events(), control, event) != nullptr;
-}
-
 void fMovla::Form_Load() {
   // The inputs' tooltips, which screen readers also give as their descriptions.
   for (const AccessibleText &box : description.accessible)

@@ -21,7 +21,7 @@
 
 namespace movla::ui {
 
-class fMovla final : public Form {
+class fMovla final : public FormOf<fMovla> {
 public:
   static const WindowDescription description;
   static const Question exit_question;
@@ -30,10 +30,8 @@ public:
   /// `decimal_separator` is the one the user reads and types.
   fMovla(Toolkit &toolkit, CalculatorFields &fields, std::string decimal_separator);
 
-  void handle(std::string_view control, Event event) override;
-  bool handles(std::string_view control, Event event) const override;
-
 private:
+  friend FormOf;
   static std::span<const Handler<fMovla>> events();
 
   // The window's event handlers.

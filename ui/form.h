@@ -7,35 +7,41 @@
 // A window is a constant table of Control rows in twips, the way it was laid
 // out, with its caption, client size and background; its behaviour is a
 // class (fMovla, fAbout) whose handlers are bound to (control, event) pairs
-// and reach the toolkit only through the Toolkit interface (toolkit.h). A
-// toolkit layer (ui/qt, ui/win32) builds a widget per row, runs Form_Load
-// and routes each control's events to handle(). Nothing here names a toolkit.
+// and reach the toolkit only through the Toolkit interface (toolkit.h). How
+// a box and a window behave is decided in the rulebook (box_rules.h,
+// window_rules.h, colour_rule.h); a toolkit layer builds a widget per row,
+// tells WindowRules what the user does and applies what the rules answer.
+// Nothing here names a toolkit.
 //
 //   toolkit layer --builds--> WindowDescription (tables, texts)
-//                 --events--> Form::handle --> handlers --> Toolkit, core
+//                 --events--> WindowRules --> Form::handle --> handlers
+//                 <--asks---- Toolkit <------------------------'  |
+//                                               core <------------'
 //
-// The files, and what each decides:
+// The files, and what each decides (every file of ui/ and app/ is named
+// here; a test checks it):
 //   form.h            these plain types; twips to pixels
+//   toolkit.h         what handlers ask of a toolkit, and what a layer keeps
+//   box_rules.h       paste, reset, selection caret, long results, limit
+//   window_rules.h    tab order, fonts, placement, which handler runs when
 //   colour_rule.h     which system colours are pinned to keep texts readable
-//   toolkit.h         what handlers may ask of a toolkit
 //   fMovla_table.cpp  the calculator's controls, texts, names and question
 //   fAbout_table.cpp  the About window's controls and texts
 //   fMovla.h, fAbout.h  the handlers, bound to (control, event)
-//   qt/               the Qt layer: form_window builds any table and routes
-//                     its events; controls makes the widgets, readable_colours
-//                     paints them from the live palette, line_edit_fields
-//                     binds the core's fields, open_window opens each window,
-//                     placement centres it; the boxes' own behaviour is in
-//                     single_line_edit (paste), focus_selection (selection
-//                     and focus as a screen reader hears them), result_box
-//                     (long results) and accessible_line_edit (what a
-//                     screen reader may ask); application sets fonts and icon
-//   win32/            the Win32 layer: native_window builds any table,
-//                     window_toolkit implements Toolkit and binds the
-//                     fields, edit_box (paste, undo, long results),
-//                     direct_annotation (screen-reader names), pictures,
-//                     text (UTF-8 and UTF-16)
-// app/ (Qt) and windows/ (Win32) hold each program's entry.
+// Each toolkit layer has the same files for the same jobs, in its own
+// namespace (movla::qt, movla::win32):
+//   window            builds a table into a window, implements Toolkit and
+//                     reports the user's moves to WindowRules
+//   controls          one widget per row: geometry, font, tab order
+//   colours           paints each row's colours under colour_rule.h
+//   text_box          what the toolkit's text box needs beyond its own
+//                     (paste routes, a cut result's mark, the limit)
+//   accessibility     what a screen reader is told
+//   open_window       opens the calculator and About
+//   qt/ also:         application (names, fonts, icon)
+//   win32/ also:      pictures, text (UTF-8 and UTF-16)
+// app/qt and app/win32 hold each program's entry; app/qt also the command
+// line and the check for a display.
 
 #include <cstddef>
 #include <cstdint>
@@ -187,5 +193,17 @@ const Handler<Window> *find_handler(std::span<const Handler<Window>> table,
       return &handler;
   return nullptr;
 }
+
+/// A Form whose handlers are the rows of Window::events().
+template <class Window> class FormOf : public Form {
+public:
+  void handle(std::string_view control, Event event) override {
+    if (const Handler<Window> *handler = find_handler(Window::events(), control, event))
+      (static_cast<Window *>(this)->*handler->run)();
+  }
+  bool handles(std::string_view control, Event event) const override {
+    return find_handler(Window::events(), control, event) != nullptr;
+  }
+};
 
 } // namespace movla::ui

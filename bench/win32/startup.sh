@@ -23,7 +23,7 @@ tree=${1:-build/windows}
 runs=${MOVLA_BENCH_RUNS:-21}
 cmake --preset windows -B "$tree" >/dev/null
 cmake --build "$tree" --target movla bare_window_win32
-tests/windows/make_prefix.sh "$tree/wine-prefix" >/dev/null
+tests/win32/make_prefix.sh "$tree/wine-prefix" >/dev/null
 prefix=$(realpath "$tree/wine-prefix")
 
 work=$(mktemp -d)
@@ -48,7 +48,7 @@ programs=("$tree/movla.exe" "$tree/bench/win32/bare_window_win32.exe")
 for ((round = 0; round <= runs; round++)); do
   for k in 0 1; do
     i=$(((k + round) % 2))
-    result=$("$work/map_watch" tests/windows/wine.sh "$prefix" "${programs[$i]}")
+    result=$("$work/map_watch" tests/win32/wine.sh "$prefix" "${programs[$i]}")
     [ "$round" -eq 0 ] || echo "${names[$i]} $result" >>"$work/samples"
   done
 done

@@ -6,10 +6,10 @@
 #include "fAbout.h"
 #include "fMovla.h"
 #include "form.h"
+#include "recording_toolkit.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,7 @@ namespace {
 
 using namespace movla::ui;
 using movla::Field;
+using movla::test::RecordingToolkit;
 
 TEST(Twips, BecomePixelsAtTheGivenDpi) {
   struct Case {
@@ -33,34 +34,6 @@ TEST(Twips, BecomePixelsAtTheGivenDpi) {
   EXPECT_EQ(pixel_rect(line), (PixelRect{0, 162, 675, 2}));
   EXPECT_EQ(pixel_rect(line, 192), (PixelRect{0, 324, 1350, 4}));
 }
-
-class RecordingToolkit final : public Toolkit {
-public:
-  void set_tooltip(std::string_view control, std::string_view) override {
-    log.push_back("tooltip " + std::string(control));
-  }
-  std::string text(std::string_view control) const override {
-    const auto found = texts.find(std::string(control));
-    return found == texts.end() ? std::string() : found->second;
-  }
-  void set_text(std::string_view control, std::string_view text) override {
-    texts[std::string(control)] = text;
-  }
-  void select_whole_text(std::string_view control) override {
-    log.push_back("select " + std::string(control));
-  }
-  bool ask(const Question &question) override {
-    log.push_back(std::string("ask ") + question.prompt);
-    return answer;
-  }
-  void show_about() override { log.push_back("about"); }
-  void close() override { log.push_back("close"); }
-  void quit() override { log.push_back("quit"); }
-
-  bool answer = false;
-  std::vector<std::string> log;
-  std::map<std::string, std::string, std::less<>> texts;
-};
 
 TEST(fMovla, LoadSetsTooltipsAndDefaultsThenRunsAPass) {
   RecordingToolkit toolkit;

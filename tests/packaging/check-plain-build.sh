@@ -27,4 +27,4 @@ run "the plain configure fails" cmake -S "$copy" -B "$copy/build/release" \
   -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
   -DCMAKE_DISABLE_FIND_PACKAGE_X11=ON
 run "the plain build fails" cmake --build "$copy/build/release"
-"$copy/build/release/app/movla" --version
+"$copy/build/release/app/qt/movla" --version

@@ -3,10 +3,10 @@
 
 #include "controls.h"
 
-#include "accessible_line_edit.h"
-#include "readable_colours.h"
+#include "accessibility.h"
+#include "colours.h"
 #include "result_box.h"
-#include "single_line_edit.h"
+#include "text_box.h"
 
 #include <QFont>
 #include <QFrame>

@@ -29,6 +29,8 @@
 // before. Leaving for another application or a popup menu is left to Qt,
 // which keeps the selection in sight.
 
+#include "box_rules.h"
+
 #include <QLineEdit>
 
 #include <memory>
@@ -36,11 +38,6 @@
 class QMouseEvent;
 
 namespace movla::ui {
-
-/// Where the caret stands in a selection of the whole text: at the end,
-/// where typing replaces the text, or at the start, which a box too narrow
-/// for its text then shows.
-enum class Caret { End, Start };
 
 class FocusSelectionEdit : public QLineEdit {
 public:

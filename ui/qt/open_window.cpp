@@ -5,7 +5,7 @@
 
 #include "fAbout.h"
 #include "fMovla.h"
-#include "form_window.h"
+#include "window.h"
 #include "line_edit_fields.h"
 
 #include <QDialog>

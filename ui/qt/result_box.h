@@ -16,7 +16,7 @@
 // directly rather than set as the box's tooltip, which Qt would also hand
 // screen readers as the box's description, so they would read it twice.
 
-#include "single_line_edit.h"
+#include "text_box.h"
 
 #include <QRect>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "form_window.h"
+#include "window.h"
 
 #include "focus_selection.h"
 
@@ -160,6 +160,17 @@ void FormWindow::set_text(std::string_view control, std::string_view text) {
     box->setText(qString(text));
   else
     ui::control<QLabel>(host_, control)->setText(qString(text));
+}
+
+void FormWindow::replace_text(std::string_view control, std::string_view text) {
+  auto *box = ui::control<QLineEdit>(host_, control);
+  box->setText(box->text());
+  box->selectAll();
+  box->insert(qString(text));
+}
+
+void FormWindow::set_focus(std::string_view control) {
+  ui::control<QWidget>(host_, control)->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::select_whole_text(std::string_view control) {

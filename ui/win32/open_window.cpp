@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "window_toolkit.h"
+#include "open_window.h"
 
 #include "text.h"
 
@@ -34,6 +34,16 @@ std::string WindowToolkit::text(std::string_view control) const {
 
 void WindowToolkit::set_text(std::string_view control, std::string_view text) {
   SetWindowTextW(this->control(control), widen(text).c_str());
+}
+
+void WindowToolkit::replace_text(std::string_view control, std::string_view text) {
+  HWND box = this->control(control);
+  SendMessageW(box, EM_SETSEL, 0, -1);
+  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(widen(text).c_str()));
+}
+
+void WindowToolkit::set_focus(std::string_view control) {
+  SetFocus(this->control(control));
 }
 
 void WindowToolkit::select_whole_text(std::string_view control) {

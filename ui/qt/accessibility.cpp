@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "accessible_line_edit.h"
+#include "accessibility.h"
 
 #include "line_layout.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "single_line_edit.h"
+#include "text_box.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

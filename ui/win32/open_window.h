@@ -6,7 +6,7 @@
 // fields bound to its edit boxes. The program opens the calculator window
 // through open_calculator(); the About window is opened by show_about().
 
-#include "native_window.h"
+#include "window.h"
 
 #include "toolkit.h"
 
@@ -27,7 +27,9 @@ public:
   void set_tooltip(std::string_view control, std::string_view text) override;
   std::string text(std::string_view control) const override;
   void set_text(std::string_view control, std::string_view text) override;
+  void replace_text(std::string_view control, std::string_view text) override;
   void select_whole_text(std::string_view control) override;
+  void set_focus(std::string_view control) override;
   bool ask(const ui::Question &question) override;
   void show_about() override;
   void close() override;

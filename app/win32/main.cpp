@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // movla.exe: opens the calculator window and runs until it closes.
-#include "window_toolkit.h"
+#include "open_window.h"
 
 #include <commctrl.h>
 #include <objbase.h>

@@ -38,7 +38,9 @@ public:
   void set_tooltip(std::string_view control, std::string_view text) override;
   std::string text(std::string_view control) const override;
   void set_text(std::string_view control, std::string_view text) override;
+  void replace_text(std::string_view control, std::string_view text) override;
   void select_whole_text(std::string_view control) override;
+  void set_focus(std::string_view control) override;
   bool ask(const Question &question) override;
   void show_about() override;
   void close() override;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "edit_box.h"
+#include "text_box.h"
 
 #include "text.h"
 

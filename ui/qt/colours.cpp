@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "readable_colours.h"
+#include "colours.h"
 
 #include "colour_rule.h"
 

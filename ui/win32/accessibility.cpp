@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "direct_annotation.h"
+#include "accessibility.h"
 
 #include "text.h"
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: The Movla developers
 // SPDX-License-Identifier: MIT
 
-#include "native_window.h"
+#include "window.h"
 
-#include "direct_annotation.h"
-#include "edit_box.h"
+#include "accessibility.h"
+#include "text_box.h"
 #include "pictures.h"
 #include "text.h"
 
