@@ -40,8 +40,13 @@
 //   open_window       opens the calculator and About
 //   qt/ also:         application (names, fonts, icon)
 //   win32/ also:      pictures, text (UTF-8 and UTF-16)
-// app/qt and app/win32 hold each program's entry; app/qt also the command
-// line and the check for a display.
+// Each program's entry, in app/:
+//   qt/main.cpp       the application, the calculator, the event loop
+//   qt/command_line   --help, --version and mistakes, before any display
+//   qt/display_guard  a display or screen that cannot be had: one line
+//   win32/main.cpp    wWinMain; win32/movla.manifest, movla.rc.in and
+//                     resources.rc.in its resources; win32/README.txt the
+//                     ZIP's read-me
 
 #include <cstddef>
 #include <cstdint>
