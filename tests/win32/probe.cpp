@@ -15,6 +15,12 @@
 //   probe clipboard       the text on the clipboard
 //   probe tip             the text of the tooltip shown now (none: status 1)
 //   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
+//   probe answers CAPTION whether the window's thread handles a message
+//                         within 5 s (a hung window: status 1)
+//   probe serve           reads these commands from standard input, one a
+//                         line ("list CAPTION"), and answers each with its
+//                         output and a line "= STATUS": one Wine process
+//                         for a whole run, as each start costs a second
 // Exit status 0 on success, 1 when the window is missing or still there.
 #include <fcntl.h>
 #include <io.h>
@@ -151,26 +157,46 @@ int clip(std::wstring text) {
   return done ? 0 : 1;
 }
 
-} // namespace
+int answers(const wchar_t *caption) {
+  HWND window = shown_window(caption);
+  DWORD_PTR result = 0;
+  return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ? 0 : 1;
+}
 
-int wmain(int argc, wchar_t **argv) {
-  // Lines end in \n alone, as the shell reading them expects.
-  _setmode(_fileno(stdout), _O_BINARY);
-  if (argc == 2 && std::wstring(argv[1]) == L"tip")
-    return shown_tip();
-  if (argc == 2 && std::wstring(argv[1]) == L"clipboard")
-    return print_clipboard();
-  if (argc != 3) {
-    std::fputs(
-        "usage: probe list|size|wait|gone|close CAPTION, probe clip TEXT, probe tip|clipboard\n",
-        stderr);
-    return 2;
+int run(const std::wstring &command, const wchar_t *argument);
+
+int serve() {
+  char line[4096];
+  while (std::fgets(line, sizeof line, stdin)) {
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+      text.pop_back();
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    const std::size_t space = wide.find(L' ');
+    const std::wstring command = wide.substr(0, space);
+    const std::wstring argument = space == std::wstring::npos ? L"" : wide.substr(space + 1);
+    std::printf("= %d\n", run(command, argument.c_str()));
+    std::fflush(stdout);
   }
-  const std::wstring command = argv[1];
+  return 0;
+}
+
+int run(const std::wstring &command, const wchar_t *argument) {
+  if (command == L"tip")
+    return shown_tip();
+  if (command == L"clipboard")
+    return print_clipboard();
+  if (command == L"serve")
+    return serve();
+  if (command == L"answers")
+    return answers(argument);
   if (command == L"list")
-    return list(argv[2]);
+    return list(argument);
   if (command == L"size") {
-    HWND window = shown_window(argv[2]);
+    HWND window = shown_window(argument);
     RECT client;
     if (!window || !GetClientRect(window, &client))
       return 1;
@@ -178,15 +204,28 @@ int wmain(int argc, wchar_t **argv) {
     return 0;
   }
   if (command == L"wait")
-    return wait_for(argv[2], true);
+    return wait_for(argument, true);
   if (command == L"gone")
-    return wait_for(argv[2], false);
+    return wait_for(argument, false);
   if (command == L"close") {
-    if (HWND window = shown_window(argv[2]))
+    if (HWND window = shown_window(argument))
       PostMessageW(window, WM_CLOSE, 0, 0);
-    return wait_for(argv[2], false);
+    return wait_for(argument, false);
   }
   if (command == L"clip")
-    return clip(argv[2]);
+    return clip(argument);
+  std::fputs("usage: probe list|size|wait|gone|close|answers CAPTION, probe clip TEXT, "
+             "probe tip|clipboard|serve\n",
+             stderr);
   return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv) {
+  // Lines end in \n alone, as the shell reading them expects.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc < 2 || argc > 3)
+    return run(L"", L"");
+  return run(argv[1], argc == 3 ? argv[2] : L"");
 }
