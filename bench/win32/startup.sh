@@ -4,16 +4,19 @@
 # SPDX-License-Identifier: MIT
 
 # The Windows build's figures: the size of movla.exe and of its downloads,
-# and its start-up under Wine beside a bare Win32 window's
-# (bench/win32/bare_window.cpp, built the same way), on Xvfb.
+# and its start-up under Wine on Xvfb beside two yardsticks built the same
+# way: the floor, the calculator as a plain Win32 program
+# (bench/win32/plain_window.cpp), and an empty window (bare_window.cpp).
 #
 #   bench/win32/startup.sh [WINDOWS_TREE]      (default: build/windows)
 #
 # Each run is timed from process start to the MapNotify of its first
-# top-level window (bench/ui/map_watch), with Wine's server already running,
-# as it is once any Windows program has started; one warm-up round, then
-# MOVLA_BENCH_RUNS rounds (default 21), the two programs taking turns.
-# Prints medians, minima and maxima.
+# top-level window, and to the first paint that shows the window finished,
+# results and all (bench/ui/map_watch, MAP_WATCH_PAINT), with Wine's server
+# already running, as it is once any Windows program has started; one
+# warm-up round, then MOVLA_BENCH_RUNS rounds (default 21), the programs
+# taking turns. Prints medians, minima and maxima, and movla.exe's ratios to
+# the floor.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/deps.sh
@@ -21,8 +24,8 @@ movla_ensure_packages "${movla_windows_packages[@]}" cmake g++ libx11-dev xvfb
 
 tree=${1:-build/windows}
 runs=${MOVLA_BENCH_RUNS:-21}
-cmake --preset windows -B "$tree" >/dev/null
-cmake --build "$tree" --target movla bare_window_win32
+cmake --preset windows -B "$tree" -DMOVLA_BUILD_BENCH=ON >/dev/null
+cmake --build "$tree" --target movla bare_window_win32 plain_window_win32
 tests/win32/make_prefix.sh "$tree/wine-prefix" >/dev/null
 prefix=$(realpath "$tree/wine-prefix")
 
@@ -43,12 +46,13 @@ read -r display_number <"$work/display"
 export DISPLAY=:$display_number
 WINEPREFIX=$prefix wineserver -p
 
-names=(movla.exe "bare Win32 window")
-programs=("$tree/movla.exe" "$tree/bench/win32/bare_window_win32.exe")
+names=(movla.exe floor empty)
+programs=("$tree/movla.exe" "$tree/bench/win32/plain_window_win32.exe"
+  "$tree/bench/win32/bare_window_win32.exe")
 for ((round = 0; round <= runs; round++)); do
-  for k in 0 1; do
-    i=$(((k + round) % 2))
-    result=$("$work/map_watch" tests/win32/wine.sh "$prefix" "${programs[$i]}")
+  for k in 0 1 2; do
+    i=$(((k + round) % 3))
+    result=$(MAP_WATCH_PAINT=1 "$work/map_watch" tests/win32/wine.sh "$prefix" "${programs[$i]}")
     [ "$round" -eq 0 ] || echo "${names[$i]} $result" >>"$work/samples"
   done
 done
@@ -64,14 +68,18 @@ awk -v runs="$runs" '
   function sort(a, n,   i, j, t) {
     for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
   }
-  { name = $1 == "movla.exe" ? $1 : "bare Win32 window"; k = ++count[name]; ms[name, k] = $(NF - 1); kib[name, k] = $NF }
+  { k = ++count[$1]; map[$1, k] = $2; kib[$1, k] = $3; paint[$1, k] = $4 }
   END {
-    printf "Start -> window mapped under Wine, median of %d runs (min-max):\n", runs
-    for (name in count) {
-      for (k = 1; k <= count[name]; k++) { t[k] = ms[name, k]; m[k] = kib[name, k] / 1024 }
-      sort(t, count[name]); sort(m, count[name]); mid = int((count[name] + 1) / 2)
-      med[name] = t[mid]
-      printf "  %-18s %7.1f ms (%.1f-%.1f), resident %.1f MiB\n", name, t[mid], t[1], t[count[name]], m[mid]
+    printf "Under Wine, median of %d runs (min-max):\n", runs
+    printf "  %-10s %-24s %-24s %s\n", "", "start -> mapped", "start -> painted", "resident"
+    split("movla.exe floor empty", order, " ")
+    for (o = 1; o <= 3; o++) {
+      name = order[o]; n = count[name]; mid = int((n + 1) / 2)
+      for (k = 1; k <= n; k++) { a[k] = map[name, k]; b[k] = paint[name, k]; m[k] = kib[name, k] / 1024 }
+      sort(a, n); sort(b, n); sort(m, n)
+      mapped[name] = a[mid]; painted[name] = b[mid]; mem[name] = m[mid]
+      printf "  %-10s %6.1f ms (%5.1f-%5.1f)   %6.1f ms (%5.1f-%5.1f)   %.1f MiB\n", name, a[mid], a[1], a[n], b[mid], b[1], b[n], m[mid]
     }
-    printf "  movla.exe / bare window: %.2fx\n", med["movla.exe"] / med["bare Win32 window"]
+    printf "  movla.exe / floor: %.2fx to mapped, %.2fx to painted, %.2fx memory\n", mapped["movla.exe"] / mapped["floor"], painted["movla.exe"] / painted["floor"], mem["movla.exe"] / mem["floor"]
+    printf "  movla.exe / empty window: %.2fx to mapped, %.2fx to painted\n", mapped["movla.exe"] / mapped["empty"], painted["movla.exe"] / painted["empty"]
   }' "$work/samples"
