@@ -302,6 +302,19 @@ about_exit)
   keys Return
   ended || fail "OK did not end the program"
   ;;
+about_active)
+  # About is the window the desktop has active while it is open, so that the
+  # window manager's keys reach it: its Alt+F4 closes About, not the
+  # calculator beneath, which is active again afterwards.
+  active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ] || { echo "'$1' is not active"; return 1; }; }
+  keys alt+a
+  wine "$probe" wait "About Movla" || fail "About did not open"
+  within_5s active "About Movla"
+  keys alt+F4
+  wine "$probe" gone "About Movla" || fail "the window manager's Alt+F4 did not close About"
+  within_5s active "$calculator"
+  expect "${defaults[@]}"
+  ;;
 close)
   # Closing from the title bar ends the program without asking.
   keys alt+F4
