@@ -14,7 +14,10 @@
 //                         bar's close button does, and waits until it has
 //   probe clipboard       the text on the clipboard
 //   probe tip             the text of the tooltip shown now (none: status 1)
-//   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
+//   probe tiprect         its left, top, right, bottom on the screen
+//   probe rect CAPTION    the left, top, right, bottom of the window's frame
+//   probe clip TEXT [N]   puts TEXT on the clipboard (\n for a line break,
+//                         \uXXXX for a character), N times over
 // Exit status 0 on success, 1 when the window is missing or still there.
 #include <fcntl.h>
 #include <io.h>
@@ -22,6 +25,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -117,10 +121,20 @@ int print_clipboard() {
   return status;
 }
 
-int shown_tip() {
+void print_rect(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+}
+
+int shown_tip(bool rect) {
   HWND tip = nullptr;
   while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)))
     if (IsWindowVisible(tip)) {
+      if (rect) {
+        print_rect(tip);
+        return 0;
+      }
       std::printf("%s\n", utf8(text_of(tip)).c_str());
       return 0;
     }
@@ -136,9 +150,14 @@ int wait_for(const wchar_t *caption, bool shown) {
   return 1;
 }
 
-int clip(std::wstring text) {
+int clip(std::wstring text, int times) {
   for (std::size_t at; (at = text.find(L"\\n")) != std::wstring::npos;)
     text.replace(at, 2, L"\r\n");
+  for (std::size_t at; (at = text.find(L"\\u")) != std::wstring::npos;)
+    text.replace(at, 6, 1,
+                 static_cast<wchar_t>(std::wcstoul(text.substr(at + 2, 4).c_str(), nullptr, 16)));
+  for (const std::wstring once = text; --times > 0;)
+    text += once;
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   std::memcpy(GlobalLock(memory), text.c_str(), bytes);
@@ -157,13 +176,17 @@ int wmain(int argc, wchar_t **argv) {
   // Lines end in \n alone, as the shell reading them expects.
   _setmode(_fileno(stdout), _O_BINARY);
   if (argc == 2 && std::wstring(argv[1]) == L"tip")
-    return shown_tip();
+    return shown_tip(false);
+  if (argc == 2 && std::wstring(argv[1]) == L"tiprect")
+    return shown_tip(true);
+  if (argc == 4 && std::wstring(argv[1]) == L"clip")
+    return clip(argv[2], _wtoi(argv[3]));
   if (argc == 2 && std::wstring(argv[1]) == L"clipboard")
     return print_clipboard();
   if (argc != 3) {
-    std::fputs(
-        "usage: probe list|size|wait|gone|close CAPTION, probe clip TEXT, probe tip|clipboard\n",
-        stderr);
+    std::fputs("usage: probe list|size|rect|wait|gone|close CAPTION, probe clip TEXT [N], probe "
+               "tip|tiprect|clipboard\n",
+               stderr);
     return 2;
   }
   const std::wstring command = argv[1];
@@ -187,6 +210,13 @@ int wmain(int argc, wchar_t **argv) {
     return wait_for(argv[2], false);
   }
   if (command == L"clip")
-    return clip(argv[2]);
+    return clip(argv[2], 1);
+  if (command == L"rect") {
+    HWND window = shown_window(argv[2]);
+    if (!window)
+      return 1;
+    print_rect(window);
+    return 0;
+  }
   return 2;
 }
