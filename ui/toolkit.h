@@ -10,7 +10,8 @@
 // measures and applies:
 // - Build every row at pixel_rect() (twips at the window's dots per inch),
 //   bands beneath everything in table order, lines above the bands; the
-//   focusable controls in tab_order(). Fonts through font_face(), colours
+//   focusable controls in tab_order(). Fonts through font_face() (Windows
+//   has the tables' faces, which GDI is asked for by name), colours
 //   through the readable-colour rule (colour_rule.h), again whenever the
 //   desktop's palette changes; a transparent control shows beneath().
 // - Every text box holds at most max_length characters and one line of

@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The accessibility annotations are COM objects of this thread.

@@ -14,7 +14,10 @@
 //                         bar's close button does, and waits until it has
 //   probe clipboard       the text on the clipboard
 //   probe tip             the text of the tooltip shown now (none: status 1)
-//   probe clip TEXT       puts TEXT on the clipboard (\n for a line break)
+//   probe tiprect         its left, top, right, bottom on the screen
+//   probe rect CAPTION    the left, top, right, bottom of the window's frame
+//   probe clip TEXT [N]   puts TEXT on the clipboard (\n for a line break,
+//                         \uXXXX for a character), N times over
 //   probe answers CAPTION whether the window's thread handles a message
 //                         within 5 s (a hung window: status 1)
 //   probe serve           reads these commands from standard input, one a
@@ -28,6 +31,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -123,10 +127,20 @@ int print_clipboard() {
   return status;
 }
 
-int shown_tip() {
+void print_rect(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+}
+
+int shown_tip(bool rect) {
   HWND tip = nullptr;
   while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)))
     if (IsWindowVisible(tip)) {
+      if (rect) {
+        print_rect(tip);
+        return 0;
+      }
       std::printf("%s\n", utf8(text_of(tip)).c_str());
       return 0;
     }
@@ -142,9 +156,14 @@ int wait_for(const wchar_t *caption, bool shown) {
   return 1;
 }
 
-int clip(std::wstring text) {
+int clip(std::wstring text, int times) {
   for (std::size_t at; (at = text.find(L"\\n")) != std::wstring::npos;)
     text.replace(at, 2, L"\r\n");
+  for (std::size_t at; (at = text.find(L"\\u")) != std::wstring::npos;)
+    text.replace(at, 6, 1,
+                 static_cast<wchar_t>(std::wcstoul(text.substr(at + 2, 4).c_str(), nullptr, 16)));
+  for (const std::wstring once = text; --times > 0;)
+    text += once;
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   std::memcpy(GlobalLock(memory), text.c_str(), bytes);
@@ -186,7 +205,9 @@ int serve() {
 
 int run(const std::wstring &command, const wchar_t *argument) {
   if (command == L"tip")
-    return shown_tip();
+    return shown_tip(false);
+  if (command == L"tiprect")
+    return shown_tip(true);
   if (command == L"clipboard")
     return print_clipboard();
   if (command == L"serve")
@@ -213,9 +234,16 @@ int run(const std::wstring &command, const wchar_t *argument) {
     return wait_for(argument, false);
   }
   if (command == L"clip")
-    return clip(argument);
-  std::fputs("usage: probe list|size|wait|gone|close|answers CAPTION, probe clip TEXT, "
-             "probe tip|clipboard|serve\n",
+    return clip(argument, 1);
+  if (command == L"rect") {
+    HWND window = shown_window(argument);
+    if (!window)
+      return 1;
+    print_rect(window);
+    return 0;
+  }
+  std::fputs("usage: probe list|size|rect|wait|gone|close|answers CAPTION, probe clip TEXT [N], "
+             "probe tip|tiprect|clipboard|serve\n",
              stderr);
   return 2;
 }
@@ -225,6 +253,8 @@ int run(const std::wstring &command, const wchar_t *argument) {
 int wmain(int argc, wchar_t **argv) {
   // Lines end in \n alone, as the shell reading them expects.
   _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 4 && std::wstring(argv[1]) == L"clip")
+    return clip(argv[2], _wtoi(argv[3]));
   if (argc < 2 || argc > 3)
     return run(L"", L"");
   return run(argv[1], argc == 3 ? argv[2] : L"");

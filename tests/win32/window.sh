@@ -18,13 +18,18 @@ fail() {
   exit 1
 }
 
-openbox >/dev/null 2>&1 &
-openbox_pid=$!
+# No window manager for too_large: openbox would fit the window to the
+# screen itself, wherever the program puts it.
+openbox_pid=
+if [ "$case_name" != too_large ]; then
+  openbox >/dev/null 2>&1 &
+  openbox_pid=$!
+fi
 movla_pid=
 cleanup() {
   [ -z "$movla_pid" ] || kill "$movla_pid" 2>/dev/null || true
   WINEPREFIX=$(realpath -m "$MOVLA_WINE_PREFIX") wineserver -k 2>/dev/null || true
-  kill "$openbox_pid" 2>/dev/null || true
+  [ -z "$openbox_pid" ] || kill "$openbox_pid" 2>/dev/null || true
   rm -f "$shot"
   [ "$case_name" != dark_palette ] || system_colours "255 255 255" "0 0 0"
   [ "$dpi" -eq 96 ] || wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
@@ -67,6 +72,7 @@ declare -A box_at=(
 # Wine's dots per inch: 96 unless the case sets another.
 dpi=96
 [ "$case_name" != layout_144dpi ] || dpi=144
+[ "$case_name" != too_large ] || dpi=192
 pixels() { echo $((($1 * dpi + 720) / 1440)); }
 
 # row NAME: the listing's line of the box NAME.
@@ -174,7 +180,7 @@ decimal_symbol() {
   wine reg add 'HKCU\Control Panel\International' /v sDecimal /d "$1" /f >/dev/null
 }
 [ "$case_name" != comma_decimal ] || decimal_symbol ,
-# A display at 150 %, as Windows' scale setting makes it.
+# A display at 150 % (or 200 %), as Windows' scale setting makes it.
 [ "$dpi" -eq 96 ] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 
 start
@@ -207,6 +213,11 @@ leave_box)
   # A click into a box selects its whole text too.
   click New_Frequency
   expect_focus New_Frequency 0-3
+  # A click into a result only puts the caret there, as on Linux.
+  click Freq_More
+  expect_focus Freq_More
+  selection=$(row Freq_More | grep -oP ' sel=\K[0-9-]+')
+  [ "${selection%-*}" = "${selection#*-}" ] || fail "a click into a result selected $selection"
   ;;
 reset)
   # A bad input is reset on leaving; its section reads Error, the other
@@ -233,6 +244,11 @@ paste)
   wine "$probe" clip '\n  \n432\n5' || fail "could not fill the clipboard"
   keys ctrl+v
   expect Cents_Change=432
+  # Blank is Unicode's White_Space: an ideographic space and a no-break
+  # space make a blank line too.
+  wine "$probe" clip '\u3000\u00a0\n433' || fail "could not fill the clipboard"
+  keys shift+Home ctrl+v
+  expect Cents_Change=433
   ;;
 long_result)
   # A result too long for its box keeps its whole value, to copy, and shows
@@ -402,6 +418,92 @@ ROWS
       done
     done
   fi
+  ;;
+tab_changed)
+  # A Tab onto a result that the pass has just changed selects it whole,
+  # so that Ctrl+C copies it.
+  keys Tab
+  type_text 441
+  keys Tab
+  expect Freq_Less=416.25
+  expect_focus Freq_Less 0-6
+  keys ctrl+c
+  [ "$(wine "$probe" clipboard)" = 416.25 ] || fail "the changed result was not copied"
+  ;;
+enter_button)
+  # Enter presses the focused button, however the focus came to it: About
+  # has it again once Alt+D has closed the About window; Done in there.
+  keys alt+a
+  wine "$probe" wait "About Movla" || fail "About did not open"
+  keys alt+d
+  wine "$probe" gone "About Movla" || fail "Done did not close About"
+  list
+  grep -qP '^Button\t&About\t.*\tfocus$' <<<"$listing" || fail "the focus is not back on About"
+  keys Return
+  wine "$probe" wait "About Movla" || fail "Enter on the focused About did not press it"
+  keys Return
+  wine "$probe" gone "About Movla" || fail "Enter on the focused Done did not press it"
+  ;;
+limit)
+  # A box holds 32 767 characters: a paste of 40 000 is cut there.
+  wine "$probe" clip 7 40000 || fail "could not fill the clipboard"
+  keys ctrl+v
+  holds_length() {
+    [ "$(row "$1" | cut -f2 | tr -d '\n' | wc -c)" -eq "$2" ] ||
+      { echo "$1 holds $(row "$1" | cut -f2 | tr -d '\n' | wc -c) characters, not $2"; return 1; }
+  }
+  within_5s holds_length Cents_Change 32767
+  ;;
+long_hover)
+  # Hovering a result of 300 digits shows its whole value in lines that
+  # fit the screen, not one line running off it.
+  keys Tab
+  type_text 1e300
+  keys Tab
+  list
+  whole=$(row Freq_More | cut -f2)
+  [ "${#whole}" -gt 300 ] || fail "Freq_More reads '$whole', not 300 digits"
+  point Freq_More
+  sleep 1
+  tip=$(wine "$probe" tip) || fail "hovering the long result shows nothing"
+  [ "$(tr -d '\n' <<<"$tip")" = "$whole" ] || fail "hovering shows '$tip', not the whole value"
+  [ "$(wc -l <<<"$tip")" -gt 1 ] || fail "the hover text is one line"
+  read -r left _ right _ <<<"$(wine "$probe" tiprect)"
+  [ "$left" -ge 0 ] && [ "$right" -le 1024 ] || fail "the hover text runs off the screen ($left to $right)"
+  ;;
+cut_mark)
+  # A result too long for its box shows its start and "…": the same
+  # pixels as a box showing that character, not three full stops.
+  keys Tab
+  type_text 1e30
+  keys Tab
+  expect Freq_More=1059463094359295370255109455872.00
+  click Cents_Change
+  wine "$probe" clip '\u2026' || fail "could not fill the clipboard"
+  keys ctrl+v
+  expect Cents_Change=…
+  import -window "$(xdotool search --name "^$calculator\$" | head -1)" "$shot"
+  # ink NAME: the box's text pixels (navy) trimmed to their bounds.
+  ink() {
+    local place=($(row "$1" | cut -f3-6))
+    convert "$shot" -crop "${place[2]}x${place[3]}+${place[0]}+${place[1]}" +repage \
+      -fill white +opaque 'rgb(0,0,128)' -trim "${@:2}"
+  }
+  mark=$(mktemp --suffix=.png) tail=$(mktemp --suffix=.png)
+  ink Cents_Change +repage "$mark"
+  ink Freq_More +repage -gravity east -crop "$(identify -format %w "$mark")x+0+0" +repage -trim +repage "$tail"
+  [ "$(compare -metric AE "$mark" "$tail" null: 2>&1)" = 0 ] ||
+    fail "the cut result does not end in '…' ($(identify -format %wx%h "$mark") against $(identify -format %wx%h "$tail"))"
+  rm -f "$mark" "$tail"
+  ;;
+too_large)
+  # At 192 dpi the calculator's frame is larger than the 1024x768 screen:
+  # it opens at the work area's top-left, its caption and window menu on
+  # the screen for Alt+Space and Alt+F4.
+  read -r left top right bottom <<<"$(wine "$probe" rect "$calculator")"
+  [ "$((right - left))" -gt 1024 ] || fail "the frame is $((right - left)) wide: it fits"
+  [ "$((bottom - top))" -gt 768 ] || fail "the frame is $((bottom - top)) high: it fits"
+  [ "$left $top" = "0 0" ] || fail "the frame opens at $left,$top, not at the top-left"
   ;;
 *)
   fail "no such case"

@@ -17,7 +17,7 @@
 namespace movla::win32 {
 
 /// Gives `control` a name and, when `description` is not empty, a
-/// description. False when the system offers no annotation service.
-bool annotate(HWND control, std::string_view name, std::string_view description);
+/// description, where the system offers the service.
+void annotate(HWND control, std::string_view name, std::string_view description);
 
 } // namespace movla::win32

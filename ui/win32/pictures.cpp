@@ -9,19 +9,14 @@
 
 namespace movla::win32 {
 
-std::wstring picture_resource(std::string_view file) {
-  if (const auto slash = file.find_last_of("/:"); slash != std::string_view::npos)
-    file.remove_prefix(slash + 1);
-  file = file.substr(0, file.find('.'));
-  std::wstring name = widen(file);
+HBITMAP load_picture(std::string_view file) {
+  // "resources/about-left.jpg" is ABOUT_LEFT.
+  file = file.substr(file.find_last_of("/:") + 1);
+  std::wstring name = widen(file.substr(0, file.find('.')));
   for (wchar_t &c : name)
     c = c == L'-' ? L'_' : static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
-  return name;
-}
-
-HBITMAP load_picture(std::string_view file) {
-  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), picture_resource(file).c_str(),
-                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  return static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 void draw_picture(HDC dc, HBITMAP picture, int dpi) {

@@ -9,13 +9,9 @@
 
 #include <windows.h>
 
-#include <string>
 #include <string_view>
 
 namespace movla::win32 {
-
-/// The resource name of the picture a table names by its file.
-std::wstring picture_resource(std::string_view file);
 
 /// The picture a table names, or null.
 HBITMAP load_picture(std::string_view file);

@@ -6,25 +6,20 @@
 namespace movla::win32 {
 
 std::wstring widen(std::string_view text) {
-  if (text.empty())
-    return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(
-      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
-      L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  // A UTF-8 byte makes at most one UTF-16 unit.
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
   return wide;
 }
 
 std::string narrow(std::wstring_view text) {
-  if (text.empty())
-    return {};
-  const int size = static_cast<int>(text.size());
-  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size,
-                                                                nullptr, 0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), static_cast<int>(utf8.size()),
-                      nullptr, nullptr);
+  // A UTF-16 unit makes at most three UTF-8 bytes.
+  std::string utf8(text.size() * 3, '\0');
+  utf8.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr)));
   return utf8;
 }
 

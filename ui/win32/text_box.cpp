@@ -5,124 +5,130 @@
 
 #include "text.h"
 
+#include "box_rules.h"
+
 #include <commctrl.h>
 
-#include <cwctype>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace movla::win32 {
 
 namespace {
 
 constexpr UINT_PTR subclass_id = 1;
-HWND partner = nullptr;
-HWND clicked_into = nullptr;
 
 bool is_read_only(HWND box) {
   return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-// The clipboard's text; false when it holds none (a picture, or nothing).
-bool clipboard_text(HWND owner, std::wstring &text) {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
-    return false;
-  bool found = false;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-      text = chars;
-      found = true;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return found;
-}
-
-int text_width(HWND box, const std::wstring &text) {
-  HDC dc = GetDC(box);
+// Where each character of `text` ends, from the start of the text, in the
+// font of `window`.
+std::vector<double> character_ends(HWND window, std::wstring_view text) {
+  HDC dc = GetDC(window);
   const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  std::vector<int> ends(text.size());
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentExPointW(dc, text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(),
+                        &size);
   SelectObject(dc, old);
-  ReleaseDC(box, dc);
-  return size.cx;
+  ReleaseDC(window, dc);
+  return {ends.begin(), ends.end()};
 }
 
-RECT text_rect(HWND box) {
-  RECT rect;
-  GetClientRect(box, &rect);
-  const auto margins = static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
-  rect.left += LOWORD(margins);
-  rect.right -= HIWORD(margins);
-  return rect;
+// What a read-only box shows of a text cut in it: its start and the mark.
+std::wstring cut_text(HWND box) {
+  const std::wstring text = window_text(box);
+  RECT rect; // where the box lays out its line of text
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+  const double room = rect.right - rect.left;
+  const std::vector<double> ends = character_ends(box, text);
+  if (!is_read_only(box) || ends.empty() || !ui::is_cut(ends.back(), room))
+    return {};
+  const std::wstring mark = widen(ui::cut_mark);
+  return text.substr(0, ui::shown_before_mark(ends, room, character_ends(box, mark).back())) + mark;
 }
 
-// The start of the text and an ellipsis, in the colours the window gives the
-// box (WM_CTLCOLORSTATIC, as for any read-only edit).
-void paint_cut_text(HWND box) {
+// The cut text in the colours the window gives the box (WM_CTLCOLORSTATIC,
+// as for any read-only edit); while the box holds the focus, its selection
+// highlighted, the mark with it when the selection runs on past the start.
+bool paint_cut(HWND box) {
+  const std::wstring shown = cut_text(box);
+  if (shown.empty())
+    return false;
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(box, &paint);
-  RECT client;
-  GetClientRect(box, &client);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box), WM_CTLCOLORSTATIC,
-                                                     reinterpret_cast<WPARAM>(dc),
-                                                     reinterpret_cast<LPARAM>(box)));
-  FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  FillRect(dc, &paint.rcPaint,
+           reinterpret_cast<HBRUSH>(SendMessageW(GetParent(box), WM_CTLCOLORSTATIC,
+                                                 reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(box))));
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
-  std::wstring text = window_text(box);
-  RECT rect = text_rect(box);
-  DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect,
-            DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SelectObject(dc, old);
-  EndPaint(box, &paint);
+  RECT rect;
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+  const int left = rect.left;
+  const auto draw = [&](UINT options) {
+    ExtTextOutW(dc, left, rect.top, options, &rect, shown.data(), static_cast<UINT>(shown.size()),
+                nullptr);
+  };
+  draw(ETO_CLIPPED);
+  // The selection's start and end, in the two words of the answer.
+  const auto selection =
+      GetFocus() == box ? static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0)) : 0;
+  const std::size_t start = LOWORD(selection), end = HIWORD(selection);
+  if (start < end) {
+    const std::vector<double> ends = character_ends(box, shown);
+    const std::size_t mark = ends.size() - 1;
+    const auto x = [&](std::size_t i) { return left + (i ? static_cast<int>(ends[i - 1]) : 0); };
+    rect.left = x(std::min(start, mark));
+    rect.right = x(end > mark ? mark + 1 : end);
+    SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    draw(ETO_CLIPPED | ETO_OPAQUE);
+  }
+  EndPaint(box, &paint); // which gives the device context back as it was
+  return true;
 }
 
 LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                DWORD_PTR) {
   switch (message) {
   case WM_PASTE: {
-    if (is_read_only(box))
-      break;
-    // No text to paste leaves the box as it is, selection and all.
-    std::wstring text;
-    if (clipboard_text(box, text))
-      SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(single_line(text).c_str()));
+    // No text to paste (a picture, or nothing) leaves the box as it is.
+    if (is_read_only(box) || !IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(box))
+      return 0;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto *chars = data ? static_cast<const wchar_t *>(GlobalLock(data)) : nullptr;
+    const std::wstring line = chars ? widen(ui::pasted_line(narrow(chars))) : L"";
+    if (chars)
+      GlobalUnlock(data);
+    CloseClipboard();
+    if (chars)
+      SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
     return 0;
   }
   case WM_SETFOCUS:
   case WM_KILLFOCUS: {
-    partner = reinterpret_cast<HWND>(wparam);
+    const HWND outer = std::exchange(focus_partner, reinterpret_cast<HWND>(wparam));
     const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
-    partner = nullptr;
-    if (is_read_only(box))
-      InvalidateRect(box, nullptr, TRUE);
-    return result;
-  }
-  case WM_LBUTTONDOWN: {
-    const bool entering = GetFocus() != box;
-    const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
-    clicked_into = entering && GetFocus() == box ? box : nullptr;
+    focus_partner = outer;
+    InvalidateRect(box, nullptr, TRUE);
     return result;
   }
   case WM_LBUTTONUP: {
     const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
-    if (clicked_into == box) {
-      DWORD start = 0, end = 0;
-      SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                   reinterpret_cast<LPARAM>(&end));
-      if (start == end)
-        SendMessageW(box, EM_SETSEL, 0, -1);
-    }
-    clicked_into = nullptr;
+    const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
+    SendMessageW(GetParent(box), box_released, LOWORD(selection) != HIWORD(selection),
+                 reinterpret_cast<LPARAM>(box));
     return result;
   }
   case WM_PAINT:
-    if (is_read_only(box) && GetFocus() != box && !text_fits(box)) {
-      paint_cut_text(box);
+    // Scrolled by the user, the box shows what they scrolled to.
+    if ((GetFocus() != box || SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0) == 0) &&
+        paint_cut(box))
       return 0;
-    }
     break;
   case WM_NCDESTROY:
     RemoveWindowSubclass(box, box_procedure, subclass_id);
@@ -135,35 +141,27 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
 
 } // namespace
 
-void extend_edit_box(HWND box) {
+HWND focus_partner = nullptr;
+
+void extend_text_box(HWND box) {
   SetWindowSubclass(box, box_procedure, subclass_id, 0);
+  SendMessageW(box, EM_SETLIMITTEXT, ui::max_length, 0);
 }
 
-HWND focus_partner() {
-  return partner;
-}
-
-bool text_fits(HWND box) {
-  const RECT rect = text_rect(box);
-  return text_width(box, window_text(box)) <= rect.right - rect.left;
-}
-
-std::wstring single_line(std::wstring_view text) {
-  // Unicode's line breaks: LF, VT, FF, CR, NEL, LS, PS.
-  constexpr std::wstring_view breaks = L"\n\v\f\r\u0085\u2028\u2029";
-  if (text.find_first_of(breaks) == std::wstring_view::npos)
-    return std::wstring(text);
-  while (!text.empty()) {
-    const std::size_t end = text.find_first_of(breaks);
-    const std::wstring_view line = text.substr(0, end);
-    for (const wchar_t c : line)
-      if (!std::iswspace(static_cast<wint_t>(c)))
-        return std::wstring(line);
-    if (end == std::wstring_view::npos)
-      break;
-    text.remove_prefix(end + 1);
-  }
-  return {};
+std::wstring hover_text(HWND box, HWND tooltip) {
+  if (cut_text(box).empty())
+    return {};
+  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+  GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTONEAREST), &monitor);
+  const int screen = monitor.rcWork.right - monitor.rcWork.left;
+  const std::wstring text = window_text(box);
+  const std::vector<double> ends = character_ends(tooltip, text);
+  double widest = 1;
+  for (std::size_t i = 0; i < ends.size(); ++i)
+    widest = std::max(widest, ends[i] - (i ? ends[i - 1] : 0));
+  // Its lines are as wide as half the screen: no wider than the tip may be.
+  SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, screen);
+  return widen(ui::hover_text(narrow(text), screen, static_cast<int>(widest)));
 }
 
 } // namespace movla::win32
