@@ -28,8 +28,12 @@ Window::Window(const ui::WindowDescription &description, HWND owner)
                           nullptr, nullptr, window_class, nullptr);
   RegisterClassExW(&klass);
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  // An owned window gets a taskbar entry of its own: without one Wine 8.0
+  // marks it skip-taskbar, and openbox then never activates a normal window
+  // that is not modal, so About opened inactive under the calculator.
   window_ =
-      CreateWindowExW(WS_EX_CONTROLPARENT, window_class, widen(description.caption).c_str(),
+      CreateWindowExW(WS_EX_CONTROLPARENT | (owner ? WS_EX_APPWINDOW : 0), window_class,
+                      widen(description.caption).c_str(),
                       owner ? style & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX) : style, CW_USEDEFAULT,
                       CW_USEDEFAULT, 100, 100, owner, nullptr, instance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
