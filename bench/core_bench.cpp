@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The calculation core against its targets: a whole pass well under a
-// microsecond, and each conversion faster than the C library's.
+// microsecond, each conversion faster than the C library's, and a note name
+// or a ratio read in under 200 ns.
 
 #include "movla/calculator.h"
 #include "movla/number_text.h"
@@ -65,6 +66,29 @@ void read_number_other_scripts(benchmark::State &state) {
   }
 }
 BENCHMARK(read_number_other_scripts);
+
+// A musician's forms, read where a number is not: notes in a frequency box,
+// ratios in the cents box. Both readers try read_number first.
+const std::string note_texts[] = {"C#5", "A4", "Bb3", "E-1", "A4+12c"};
+const std::string ratio_texts[] = {"3/2", "4/3", "5/4", "81/80", "2/3"};
+
+void read_frequency_note(benchmark::State &state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(movla::read_frequency(note_texts[i], "."));
+    i = (i + 1) % std::size(note_texts);
+  }
+}
+BENCHMARK(read_frequency_note);
+
+void read_interval_ratio(benchmark::State &state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(movla::read_interval(ratio_texts[i], "."));
+    i = (i + 1) % std::size(ratio_texts);
+  }
+}
+BENCHMARK(read_interval_ratio);
 
 void strtod_l_c_locale(benchmark::State &state) {
   const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));

@@ -4,7 +4,10 @@
 // read_number on any text with any separator: it must not crash, must give
 // a finite number or fail, what write_two_decimals makes of a number it must
 // read back to within a hundredth, and an ASCII text written in other
-// scripts' digits and signs must read exactly as the ASCII text does.
+// scripts' digits and signs must read exactly as the ASCII text does. The
+// frequency and interval readers on the same text: a number reads through
+// them exactly as through read_number, anything else gives a finite value
+// (a positive frequency) or fails, and the other scripts' twin reads alike.
 
 #include "movla/number_text.h"
 
@@ -51,6 +54,30 @@ std::string other_scripts_twin(std::string_view text) {
   return twin;
 }
 
+bool same(const movla::ReadResult &a, const movla::ReadResult &b) {
+  return a.error == b.error && std::memcmp(&a.value, &b.value, sizeof a.value) == 0;
+}
+
+// Each box's reader, the frequency one in and out of a German locale, and
+// whether what it reads besides numbers is a frequency, always positive.
+const struct {
+  movla::ReadResult (*read)(std::string_view text, std::string_view separator);
+  bool frequency;
+} readers[] = {
+    {[](std::string_view text, std::string_view separator) {
+       return movla::read_frequency(text, separator);
+     },
+     true},
+    {[](std::string_view text, std::string_view separator) {
+       return movla::read_frequency(text, separator, "de_DE");
+     },
+     true},
+    {[](std::string_view text, std::string_view separator) {
+       return movla::read_interval(text, separator);
+     },
+     false},
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -59,11 +86,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::string text = provider.ConsumeRemainingBytesAsString();
 
   const auto result = movla::read_number(text, separator);
-  if ((separator == "." || separator == ",") &&
-      std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
-    const auto twin = movla::read_number(other_scripts_twin(text), separator);
-    if (twin.error != result.error ||
-        std::memcmp(&twin.value, &result.value, sizeof twin.value) != 0)
+  const bool has_twin =
+      (separator == "." || separator == ",") &&
+      std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+  const std::string twin_text = has_twin ? other_scripts_twin(text) : std::string();
+  if (has_twin && !same(movla::read_number(twin_text, separator), result))
+    std::abort();
+  for (const auto &reader : readers) {
+    const auto box = reader.read(text, separator);
+    if (result.error != movla::ReadError::not_a_number) {
+      if (!same(box, result))
+        std::abort();
+    } else if (box && !(std::isfinite(box.value) && (!reader.frequency || box.value > 0)))
+      std::abort();
+    if (has_twin && !same(reader.read(twin_text, separator), box))
       std::abort();
   }
   if (!result)

@@ -22,14 +22,18 @@ constexpr std::string_view error_text = "Error";
 // lowers it but the change from one section to the next.
 class Pass {
 public:
-  Pass(CalculatorFields &fields, std::string_view decimal_separator)
-      : fields_(fields), separator_(decimal_separator) {}
+  Pass(CalculatorFields &fields, std::string_view decimal_separator, std::string_view locale_name)
+      : fields_(fields), separator_(decimal_separator), locale_name_(locale_name) {}
 
   void clear() { failed_ = false; }
 
-  /// Reads the field afresh; on failure raises the flag and returns false.
+  /// Reads the field afresh, the cents box as an interval and the others as
+  /// a frequency; on failure raises the flag and returns false.
   bool read(Field field, double &value) {
-    const ReadResult result = read_number(fields_.text(field), separator_);
+    const std::string text = fields_.text(field);
+    const ReadResult result = field == Field::Cents_Change
+                                  ? read_interval(text, separator_)
+                                  : read_frequency(text, separator_, locale_name_);
     if (!result)
       return fail();
     value = result.value;
@@ -66,6 +70,7 @@ public:
 private:
   CalculatorFields &fields_;
   std::string_view separator_;
+  std::string_view locale_name_;
   bool failed_ = false;
 };
 
@@ -74,8 +79,9 @@ constexpr double semitones_per_octave = 12.0;
 
 } // namespace
 
-void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separator) {
-  Pass pass(fields, decimal_separator);
+void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separator,
+                       std::string_view locale_name) {
+  Pass pass(fields, decimal_separator, locale_name);
   double value = 0.0;
 
   // Section A: the frequencies a number of cents above and below a reference.

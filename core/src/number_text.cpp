@@ -16,8 +16,9 @@ namespace movla {
 namespace {
 
 // Blanks allowed around a number: space, tab and the no-break space, which
-// in UTF-8 is the two bytes C2 A0.
-std::size_t blank_length_at(std::string_view text, std::size_t pos) {
+// in UTF-8 is the two bytes C2 A0. Inline, so that trim_blanks, which every
+// read starts with, keeps it folded in now that the note reader calls it too.
+inline std::size_t blank_length_at(std::string_view text, std::size_t pos) {
   if (pos >= text.size())
     return 0;
   if (text[pos] == ' ' || text[pos] == '\t')
@@ -68,7 +69,8 @@ struct CodePoint {
 };
 constexpr char32_t no_code_point = 0xFFFFFFFF;
 
-CodePoint code_point_at(std::string_view text, std::size_t pos) {
+// Inline, as blank_length_at is, so that to_ascii_twin keeps it folded in.
+inline CodePoint code_point_at(std::string_view text, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
   std::size_t length = lead < 0x80                   ? 1
                        : lead >= 0xC2 && lead < 0xE0 ? 2
@@ -264,6 +266,250 @@ ReadResult read_number(std::string_view text, std::string_view decimal_separator
       }))
     return result;
   return read_ascii(to_ascii_twin(trim_blanks(text), decimal_separator), ".");
+}
+
+namespace {
+
+constexpr ReadResult not_a_number{0.0, ReadError::not_a_number};
+
+// The code point at text[pos], or no code point past the end.
+char32_t code_point_value_at(std::string_view text, std::size_t pos) {
+  return pos < text.size() ? code_point_at(text, pos).value : no_code_point;
+}
+
+int digit_value(char32_t c) {
+  if (c >= '0' && c <= '9')
+    return static_cast<int>(c - '0');
+  for (const char32_t zero : digit_zeros)
+    if (c >= zero && c <= zero + 9)
+      return static_cast<int>(c - zero);
+  return -1;
+}
+
+// The signs read_number takes.
+bool is_plus(char32_t c) {
+  return c == '+' || c == 0xFF0B;
+}
+bool is_minus(char32_t c) {
+  return c == '-' || c == 0x2212 || c == 0xFF0D;
+}
+
+std::size_t skip_blanks(std::string_view text, std::size_t pos) {
+  while (std::size_t n = blank_length_at(text, pos))
+    pos += n;
+  return pos;
+}
+
+bool has_blank(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size(); ++pos)
+    if (blank_length_at(text, pos) != 0)
+      return true;
+  return false;
+}
+
+// A positive whole number in any script's digits, read as the nearest
+// double; longer runs than a double holds fail as overflow.
+ReadResult read_positive_whole(std::string_view text) {
+  if (text.empty())
+    return not_a_number;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const auto [c, length] = code_point_at(text, pos);
+    if (digit_value(c) < 0)
+      return not_a_number;
+    pos += length;
+  }
+  const ReadResult result = read_number(text, {});
+  if (result && result.value == 0.0)
+    return not_a_number;
+  return result;
+}
+
+bool is_german(std::string_view locale_name) {
+  return locale_name.starts_with("de") &&
+         (locale_name.size() == 2 ||
+          std::string_view("_-.@").find(locale_name[2]) != std::string_view::npos);
+}
+
+// Semitones from A in the same octave of scientific pitch notation, which
+// starts at C; no_note for a letter that names none.
+constexpr int no_note = 99;
+int letter_semitones(char letter, bool german) {
+  constexpr std::string_view letters = "CDEFGAB";
+  constexpr int from_a[] = {-9, -7, -5, -4, -2, 0, 2};
+  const char upper = static_cast<char>(letter & ~0x20);
+  if (upper == 'H')
+    return german ? 2 : no_note;
+  if (upper == 'B' && german)
+    return 1;
+  const std::size_t at = letters.find(upper);
+  return at == std::string_view::npos ? no_note : from_a[at];
+}
+
+int accidental_semitones(char32_t c) {
+  switch (c) {
+  case '#':
+  case 0x266F: // ♯
+    return 1;
+  case 'b':
+  case 0x266D: // ♭
+    return -1;
+  case 'x':
+  case 0x1D12A: // 𝄪
+    return 2;
+  case 0x1D12B: // 𝄫
+    return -2;
+  default:
+    return 0;
+  }
+}
+
+// An octave beyond this puts any note far outside a double's range, while
+// the semitones stay exact in a double.
+constexpr std::int64_t octave_limit = 1'000'000;
+
+// Kept out of line, as read_interval_form is, so that a plain number, by far
+// the most common text, reads without their setup.
+[[gnu::noinline]] ReadResult read_note(std::string_view text, std::string_view decimal_separator,
+                                       bool german) {
+  const std::string_view s = trim_blanks(text);
+  if (s.empty())
+    return not_a_number;
+  const int letter = letter_semitones(s[0], german);
+  if (letter == no_note)
+    return not_a_number;
+  std::int64_t semitones = letter;
+  std::size_t pos = 1;
+  while (pos < s.size()) {
+    const auto [c, length] = code_point_at(s, pos);
+    const int accidental = accidental_semitones(c);
+    if (accidental == 0)
+      break;
+    semitones += accidental;
+    pos += length;
+  }
+
+  // The octave, required: it tells a note from a word.
+  bool below_zero = false;
+  if (const char32_t c = code_point_value_at(s, pos); is_minus(c)) {
+    below_zero = true;
+    pos += code_point_at(s, pos).length;
+  }
+  std::int64_t octave = 0;
+  const std::size_t octave_begin = pos;
+  while (pos < s.size()) {
+    const auto [c, length] = code_point_at(s, pos);
+    const int digit = digit_value(c);
+    if (digit < 0)
+      break;
+    if (octave < octave_limit)
+      octave = octave * 10 + digit;
+    pos += length;
+  }
+  if (pos == octave_begin)
+    return not_a_number;
+  semitones += ((below_zero ? -octave : octave) - 4) * 12;
+
+  // An offset: a sign, a number as the boxes read it and a unit, which
+  // keeps "A4-30" from being taken for anything but a mistake.
+  double cents = 0.0;
+  pos = skip_blanks(s, pos);
+  if (pos < s.size()) {
+    const auto [sign, sign_length] = code_point_at(s, pos);
+    if (!is_plus(sign) && !is_minus(sign))
+      return not_a_number;
+    std::string_view offset = s.substr(skip_blanks(s, pos + sign_length));
+    bool has_unit = false;
+    for (const std::string_view unit : {"cents", "cent", "ct", "c", "\xC2\xA2"})
+      if (offset.ends_with(unit)) {
+        offset.remove_suffix(unit.size());
+        has_unit = true;
+        break;
+      }
+    const char32_t first = code_point_value_at(offset, 0);
+    if (!has_unit || offset.empty() || is_plus(first) || is_minus(first) ||
+        trim_blanks(offset).size() != offset.size())
+      return not_a_number;
+    const ReadResult number = read_number(offset, decimal_separator);
+    if (!number)
+      return number;
+    cents = is_minus(sign) ? -number.value : number.value;
+  }
+
+  const double hertz = 440.0 * std::exp2((static_cast<double>(semitones) * 100.0 + cents) / 1200.0);
+  if (std::isinf(hertz))
+    return {0.0, ReadError::overflow};
+  if (!(hertz > 0.0))
+    return not_a_number;
+  return {hertz, ReadError::none};
+}
+
+constexpr double cents_per_octave = 1200.0;
+
+// p/q, two positive whole numbers.
+ReadResult read_ratio(std::string_view p_text, std::string_view q_text) {
+  const ReadResult p = read_positive_whole(p_text);
+  if (!p)
+    return p;
+  const ReadResult q = read_positive_whole(q_text);
+  if (!q)
+    return q;
+  // p/q is at least 1/DBL_MAX; a subnormal quotient would lose digits.
+  const double ratio = p.value / q.value;
+  const double octaves = ratio >= std::numeric_limits<double>::min()
+                             ? std::log2(ratio)
+                             : std::log2(p.value) - std::log2(q.value);
+  return {cents_per_octave * octaves, ReadError::none};
+}
+
+// n\d, n steps of d to the octave.
+ReadResult read_steps(std::string_view steps_text, std::string_view division_text,
+                      std::string_view decimal_separator) {
+  const ReadResult steps = read_number(steps_text, decimal_separator);
+  if (!steps)
+    return steps;
+  const ReadResult division = read_positive_whole(division_text);
+  if (!division)
+    return division;
+  // The product first: whole steps of a whole division then come out exact.
+  double cents = steps.value * cents_per_octave / division.value;
+  if (std::isinf(cents))
+    cents = steps.value / division.value * cents_per_octave;
+  if (std::isinf(cents))
+    return {0.0, ReadError::overflow};
+  return {cents, ReadError::none};
+}
+
+// A ratio or equal steps, where the separator leaves room for them.
+[[gnu::noinline]] ReadResult read_interval_form(std::string_view text,
+                                                std::string_view decimal_separator) {
+  const std::string_view s = trim_blanks(text);
+  if (has_blank(s))
+    return not_a_number;
+  // "/" and "\" are ASCII, so they never sit inside another code point. Where
+  // the separator holds one, the number has already had its say.
+  constexpr auto npos = std::string_view::npos;
+  if (const auto at = s.find('\\'); at != npos && decimal_separator.find('\\') == npos)
+    return read_steps(s.substr(0, at), s.substr(at + 1), decimal_separator);
+  if (const auto at = s.find('/'); at != npos && decimal_separator.find('/') == npos)
+    return read_ratio(s.substr(0, at), s.substr(at + 1));
+  return not_a_number;
+}
+
+} // namespace
+
+ReadResult read_frequency(std::string_view text, std::string_view decimal_separator,
+                          std::string_view locale_name) {
+  const ReadResult number = read_number(text, decimal_separator);
+  if (number.error != ReadError::not_a_number)
+    return number;
+  return read_note(text, decimal_separator, is_german(locale_name));
+}
+
+ReadResult read_interval(std::string_view text, std::string_view decimal_separator) {
+  const ReadResult number = read_number(text, decimal_separator);
+  if (number.error != ReadError::not_a_number)
+    return number;
+  return read_interval_form(text, decimal_separator);
 }
 
 std::string write_whole_number(std::int16_t value) {

@@ -35,9 +35,10 @@ struct PassCase {
   Results out;
 };
 
-void expect_pass(const PassCase &c, std::string_view separator = ".") {
+void expect_pass(const PassCase &c, std::string_view separator = ".",
+                 std::string_view locale_name = {}) {
   MemoryFields fields = fields_with(c.in);
-  movla::sCalculate_Change(fields, separator);
+  movla::sCalculate_Change(fields, separator, locale_name);
   for (std::size_t i = 0; i < input_fields.size(); ++i)
     EXPECT_EQ(fields.text(input_fields[i]), c.inputs_after[i])
         << c.what << ": " << movla::field_name(input_fields[i]);
@@ -87,6 +88,27 @@ TEST(CalculationPass, ComputesBothSections) {
        {"1e-300", "440", "415", "440"},
        {"1e-300", "440", "415", "440"},
        {"440.00", "440.00", "-101.27", "-1.01", "-0.08"}},
+      // Notes, ratios and equal steps, each kept as typed.
+      {"cents around a note; a note against a note",
+       {"12", "C#5", "G4", "A4"},
+       {"12", "C#5", "G4", "A4"},
+       {"558.22", "550.54", "-200.00", "-2.00", "-0.17"}},
+      {"a ratio; a note with an offset",
+       {"3/2", "A4", "A4+12c", "440"},
+       {"3/2", "A4", "A4+12c", "440"},
+       {"660.00", "293.33", "12.00", "0.12", "0.01"}},
+      {"equal steps; an offset with blanks, U+2212 and a cent sign",
+       {"7\\12", "440", "A4 −31¢", "A4"},
+       {"7\\12", "440", "A4 −31¢", "A4"},
+       {"659.26", "293.66", "-31.00", "-0.31", "-0.03"}},
+      {"a flat and a lower-case note",
+       {"100", "440", "Bb3", "bb3"},
+       {"100", "440", "Bb3", "bb3"},
+       {"466.16", "415.30", "0.00", "0.00", "0.00"}},
+      {"a negative octave",
+       {"100", "440", "E-1", "440"},
+       {"100", "440", "E-1", "440"},
+       {"466.16", "415.30", "-6500.00", "-65.00", "-5.42"}},
   };
   for (const auto &c : cases)
     expect_pass(c);
@@ -121,6 +143,11 @@ TEST(CalculationPass, ResetsUnusableInputsAndShowsError) {
        {"466.16", "415.30", "Error", "Error", "Error"}},
       {"every input bad",
        {"a", "b", "c", "d"},
+       {"100", "440", "415", "440"},
+       {"Error", "Error", "Error", "Error", "Error"}},
+      // A note in the cents box, H outside German, a frequency below a double.
+      {"forms that do not belong or have no value",
+       {"A4", "3/2", "H4", "C-2000"},
        {"100", "440", "415", "440"},
        {"Error", "Error", "Error", "Error", "Error"}},
       {"400 digits overflow a double",
@@ -206,6 +233,16 @@ TEST(CalculationPass, FollowsTheLocaleSeparator) {
                {"100", "440", "415", "440"},
                {"Error", "Error", "-101,27", "-1,01", "-0,08"}},
               ",");
+  expect_pass({"German note names",
+               {"100", "440", "A4+12,4c", "440"},
+               {"100", "440", "A4+12,4c", "440"},
+               {"466,16", "415,30", "12,40", "0,12", "0,01"}},
+              ",", "de_DE");
+  expect_pass({"German H and B",
+               {"100", "440", "B4", "H4"},
+               {"100", "440", "B4", "H4"},
+               {"466,16", "415,30", "-100,00", "-1,00", "-0,08"}},
+              ",", "de_DE");
   const std::string sep = "\xD9\xAB";
   const std::string ref = "440" + sep + "5";
   const std::string more = "466" + sep + "69", less = "415" + sep + "78";

@@ -13,6 +13,8 @@
 
 namespace {
 
+using movla::read_frequency;
+using movla::read_interval;
 using movla::read_number;
 using movla::ReadError;
 using movla::write_two_decimals;
@@ -217,6 +219,89 @@ TEST(ReadNumber, FailsBeyondTheLargestDouble) {
     EXPECT_FALSE(result) << in.substr(0, 40);
     EXPECT_EQ(result.error, ReadError::overflow) << in.substr(0, 40);
   }
+}
+
+// Notes are checked against each other (enharmonics, offsets, octaves) and
+// against a few known pitches, to two decimals as the window shows them.
+TEST(ReadFrequency, ReadsNoteNames) {
+  const struct {
+    std::string in, same_as, separator = ".", locale = "";
+  } same[] = {
+      {"A4", "440"},
+      {"A5", "880"},
+      {"A-1", "13.75"},
+      {"B#3", "C4"},
+      {"Cb4", "B3"},
+      {"C𝄪4", "D4"},
+      {"E𝄫4", "D4"},
+      {"C♯5", "Db5"},
+      {"D♭5", "C#5"},
+      {"Fx4", "G4"},
+      {"bb3", "Bb3"},
+      {"a٤", "A4"},
+      {"A4+100c", "A#4"},
+      {" A4 − 1200cents", "A3"},
+      {"A4 -  1200ct", "A3"},
+      {"C4+1,5¢", "C4 + 1,5cent", ","},
+      {"H4", "A4+200c", ".", "de_DE"},
+      {"B4", "A#4", ".", "de_DE"},
+      {"h4", "Cb5", ".", "de-AT"},
+      {"Hb4", "B4", ".", "de"},
+  };
+  for (const auto &c : same) {
+    const auto result = read_frequency(c.in, c.separator, c.locale);
+    ASSERT_TRUE(result) << c.in;
+    EXPECT_EQ(result.value, read_frequency(c.same_as, c.separator, c.locale).value) << c.in;
+  }
+  EXPECT_EQ(write_two_decimals(read_frequency("C4", ".").value, "."), "261.63");
+  EXPECT_EQ(write_two_decimals(read_frequency("E-1", ".").value, "."), "10.30");
+  // A text that is a number reads as the number, overflow and all; "e5" is none.
+  for (const std::string in : {"4E2", "-4", "0", "1e400"}) {
+    EXPECT_EQ(read_frequency(in, ".").error, read_number(in, ".").error) << in;
+    EXPECT_EQ(read_frequency(in, ".").value, read_number(in, ".").value) << in;
+  }
+  EXPECT_EQ(read_frequency("e5", ".").value, read_frequency("E5", ".").value);
+}
+
+TEST(ReadFrequency, RejectsWhatIsNoNote) {
+  for (const std::string in :
+       {"H4", "h4", "E", "Bb", "A 4", "A4.5", "A4-30", "A4 12c", "A4+12 c", "A4+-12c", "A4+c",
+        "A4c", "A--4", "3/2", "C-2000", "C99999", "C99999999999999999999", "A4+1e400c", "Ｃ4"})
+    EXPECT_FALSE(read_frequency(in, ".", "en_GB")) << in;
+  EXPECT_FALSE(read_frequency("H4", ".", "des"));
+}
+
+TEST(ReadInterval, ReadsRatiosAndEqualSteps) {
+  const struct {
+    std::string in, separator;
+    double cents;
+  } cases[] = {
+      {"3/2", ".", 701.9550008653874},
+      {"2/3", ".", -701.9550008653874},
+      {" 81/80 ", ".", 21.50628959671478},
+      {"٣/２", ".", 701.9550008653874},
+      {"2/1", ".", 1200},
+      {"18446744073709551616/1", ".", 76800},
+      {"7\\12", ".", 700},
+      {"−7\\12", ".", -700},
+      {"7,5\\12", ",", 750},
+      {"5\\31", ".", 193.5483870967742},
+      {"3/2", "/", 3.2},
+      {"7\\12", "\\", 7.12},
+      {"4E2", ".", 400},
+  };
+  for (const auto &c : cases) {
+    const auto result = read_interval(c.in, c.separator);
+    ASSERT_TRUE(result) << c.in;
+    EXPECT_NEAR(result.value, c.cents, 1e-9) << c.in;
+  }
+  const std::string huge(400, '9');
+  const std::string rejected[] = {"-3/2",   "+3/2",   "3/0",  "0/2",  "3/2/1",
+                                  "3 /2",   "3/",     "/2",   "7\\0", "7\\12.0",
+                                  "7\\-12", "7 \\12", "\\12", "A4",   "3/" + huge};
+  for (const std::string &in : rejected)
+    EXPECT_FALSE(read_interval(in, ".")) << in;
+  EXPECT_EQ(read_interval(huge + "/2", ".").error, ReadError::overflow);
 }
 
 TEST(WriteWholeNumber, WritesPlainDigits) {

@@ -55,12 +55,15 @@ std::string broken_section(const MemoryFields &fields, std::span<const Field> re
 } // namespace
 
 std::string broken_after_pass(const MemoryFields &before, const MemoryFields &after,
-                              std::string_view decimal_separator) {
+                              std::string_view decimal_separator, std::string_view locale_name) {
   bool inputs_kept = true;
   for (const Field field : input_fields) {
-    const ReadResult value = read_number(after.text(field), decimal_separator);
+    const std::string text = after.text(field);
+    const ReadResult value = field == Field::Cents_Change
+                                 ? read_interval(text, decimal_separator)
+                                 : read_frequency(text, decimal_separator, locale_name);
     if (!value)
-      return broken("input does not read as a number after a pass", field);
+      return broken("input is unreadable after a pass", field);
     if ((field == Field::New_Frequency || field == Field::Ref_Freq2) && value.value == 0)
       return broken("frequency is zero after a pass", field);
     inputs_kept = inputs_kept && after.text(field) == before.text(field);
@@ -70,7 +73,7 @@ std::string broken_after_pass(const MemoryFields &before, const MemoryFields &af
       return problem;
 
   MemoryFields again = after;
-  sCalculate_Change(again, decimal_separator);
+  sCalculate_Change(again, decimal_separator, locale_name);
   for (const Field field : input_fields)
     if (again.text(field) != after.text(field))
       return broken("a further pass changes an input", field);

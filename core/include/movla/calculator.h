@@ -136,6 +136,9 @@ std::string default_text(InputField input);
 /// One calculation pass over the fields. Never fails outward: an unusable
 /// input is reset to its default and its section's results read "Error".
 /// `decimal_separator` is the user's locale's, as UTF-8 ("." or "," or "٫").
-void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separator);
+/// The cents box is read with read_interval, the three frequencies with
+/// read_frequency, which takes `locale_name` ("de_DE" for German note names).
+void sCalculate_Change(CalculatorFields &fields, std::string_view decimal_separator,
+                       std::string_view locale_name = {});
 
 } // namespace movla

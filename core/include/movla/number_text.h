@@ -36,6 +36,27 @@ struct ReadResult {
 /// is. Each such text reads as the same double as its ASCII twin.
 ReadResult read_number(std::string_view text, std::string_view decimal_separator);
 
+/// A frequency box's text: a number as read_number reads it, or else a note
+/// name in scientific pitch notation, twelve-tone equal temperament with
+/// A4 = 440 Hz. A letter A-G or a-g, any accidentals (# ♯ b ♭ x 𝄪 𝄫), a
+/// whole octave that may be negative, then optionally a signed offset with a
+/// unit (c, ct, cent, cents or ¢): "C#5", "Bb-1", "A4 - 12,5c". Blanks may
+/// stand only between the note and the offset and around its sign. Under a
+/// German locale H is B and B is B♭. A note fails unless its frequency is a
+/// positive finite double.
+/// `locale_name` is the user's locale as the platform names it ("de_DE",
+/// "de-AT", "de_CH.UTF-8"); the language "de" makes it German, and an empty
+/// name is not German.
+ReadResult read_frequency(std::string_view text, std::string_view decimal_separator,
+                          std::string_view locale_name = {});
+
+/// The cents box's text: a number as read_number reads it, or else the
+/// cents an interval spans, written as a ratio of positive whole numbers
+/// ("3/2", 701.96 cents) or as equal steps of a division of the octave
+/// ("7\12", 700 cents; the step count may be signed and have decimals). A
+/// separator that holds "/" or "\" leaves that form to the number.
+ReadResult read_interval(std::string_view text, std::string_view decimal_separator);
+
 /// Plain decimal digits, "-" only when negative: 440 -> "440".
 std::string write_whole_number(std::int16_t value);
 
