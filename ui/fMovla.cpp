@@ -9,8 +9,10 @@
 
 namespace movla::ui {
 
-fMovla::fMovla(Toolkit &toolkit, CalculatorFields &fields, std::string decimal_separator)
-    : toolkit_(toolkit), fields_(fields), decimal_separator_(std::move(decimal_separator)) {}
+fMovla::fMovla(Toolkit &toolkit, CalculatorFields &fields, std::string decimal_separator,
+               std::string locale_name)
+    : toolkit_(toolkit), fields_(fields), decimal_separator_(std::move(decimal_separator)),
+      locale_name_(std::move(locale_name)) {}
 
 std::span<const Handler<fMovla>> fMovla::events() {
   static constexpr Handler<fMovla> table[] = {
@@ -74,7 +76,7 @@ void fMovla::bAbout_Click() {
 }
 
 void fMovla::calculate() {
-  sCalculate_Change(fields_, decimal_separator_);
+  sCalculate_Change(fields_, decimal_separator_, locale_name_);
 }
 
 } // namespace movla::ui

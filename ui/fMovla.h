@@ -27,8 +27,11 @@ public:
   static const Question exit_question;
 
   /// `fields` are the window's text boxes as the toolkit built them;
-  /// `decimal_separator` is the one the user reads and types.
-  fMovla(Toolkit &toolkit, CalculatorFields &fields, std::string decimal_separator);
+  /// `decimal_separator` is the one the user reads and types; `locale_name`
+  /// the user's locale as the platform names it ("de_DE", "de-AT"), which
+  /// decides how note names read (a German B is B flat).
+  fMovla(Toolkit &toolkit, CalculatorFields &fields, std::string decimal_separator,
+         std::string locale_name = {});
 
 private:
   friend FormOf;
@@ -52,6 +55,7 @@ private:
   Toolkit &toolkit_;
   CalculatorFields &fields_;
   std::string decimal_separator_;
+  std::string locale_name_;
 };
 
 } // namespace movla::ui

@@ -46,6 +46,23 @@ TEST(fMovla, LoadSetsTooltipsAndDefaultsThenRunsAPass) {
   EXPECT_EQ(fields.text(Field::Octaves_New), "-0.08");
 }
 
+TEST(fMovla, PassesReadNotesInTheUsersLocale) {
+  struct Case {
+    const char *separator, *locale, *cents;
+  };
+  const Case cases[] = {{",", "de_DE", "-100,00"}, {".", "en_US", "Error"}}; // H is B elsewhere
+  for (const Case &c : cases) {
+    RecordingToolkit toolkit;
+    movla::MemoryFields fields;
+    fMovla window(toolkit, fields, c.separator, c.locale);
+    window.handle("fMovla", Event::Load);
+    fields.set_text(Field::New_Frequency, "B4");
+    fields.set_text(Field::Ref_Freq2, "H4");
+    window.handle("Ref_Freq2", Event::LostFocus);
+    EXPECT_EQ(fields.text(Field::Cents_New), c.cents) << c.locale;
+  }
+}
+
 TEST(fMovla, EveryInputAndButtonHasItsHandlers) {
   RecordingToolkit toolkit;
   movla::MemoryFields fields;
