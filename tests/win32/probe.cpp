@@ -20,6 +20,8 @@
 //                         \uXXXX for a character), N times over
 //   probe answers CAPTION whether the window's thread handles a message
 //                         within 5 s (a hung window: status 1)
+//   probe object CAPTION  asks the window and each of its controls for its
+//                         accessible object, as a screen reader does first
 //   probe serve           reads these commands from standard input, one a
 //                         line ("list CAPTION"), and answers each with its
 //                         output and a line "= STATUS": one Wine process
@@ -182,6 +184,21 @@ int answers(const wchar_t *caption) {
   return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) ? 0 : 1;
 }
 
+int ask_objects(const wchar_t *caption) {
+  HWND window = shown_window(caption);
+  if (!window)
+    return 1;
+  int status = 0;
+  for (HWND asked = window; asked;
+       asked = asked == window ? GetWindow(window, GW_CHILD) : GetWindow(asked, GW_HWNDNEXT)) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(asked, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_NORMAL,
+                             5000, &result))
+      status = 1;
+  }
+  return status;
+}
+
 int run(const std::wstring &command, const wchar_t *argument);
 
 int serve() {
@@ -214,6 +231,8 @@ int run(const std::wstring &command, const wchar_t *argument) {
     return serve();
   if (command == L"answers")
     return answers(argument);
+  if (command == L"object")
+    return ask_objects(argument);
   if (command == L"list")
     return list(argument);
   if (command == L"size") {
@@ -242,9 +261,10 @@ int run(const std::wstring &command, const wchar_t *argument) {
     print_rect(window);
     return 0;
   }
-  std::fputs("usage: probe list|size|rect|wait|gone|close|answers CAPTION, probe clip TEXT [N], "
-             "probe tip|tiprect|clipboard|serve\n",
-             stderr);
+  std::fputs(
+      "usage: probe list|size|rect|wait|gone|close|answers|object CAPTION, probe clip TEXT [N], "
+      "probe tip|tiprect|clipboard|serve\n",
+      stderr);
   return 2;
 }
 

@@ -193,6 +193,11 @@ first_pass)
   for name in Freq_More Freq_Less Cents_New Semitones_New Octaves_New; do
     [[ " $(row $name | cut -f7) " == *" readonly "* ]] || fail "$name is not read-only"
   done
+  # A screen reader's first question makes the boxes' names, COM and all:
+  # every control answers it, and the window goes on as before.
+  wine "$probe" object "$calculator" || fail "a control did not give its accessible object"
+  keys Tab
+  expect Cents_Change=100 Freq_More=466.16
   ;;
 leave_box)
   # Typing runs no pass, nor does Enter or Escape press a button; leaving

@@ -11,19 +11,28 @@
 
 #include <oleacc.h>
 
+#include <utility>
+
 namespace movla::win32 {
 
 void annotate(HWND control, std::string_view name, std::string_view description) {
+  // COM from ole32.dll, loaded only now: a program no screen reader reads
+  // starts without it.
+  static const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+  static const auto initialize = reinterpret_cast<decltype(&CoInitializeEx)>(
+      reinterpret_cast<void *>(GetProcAddress(ole32, "CoInitializeEx")));
+  static const auto create = reinterpret_cast<decltype(&CoCreateInstance)>(
+      reinterpret_cast<void *>(GetProcAddress(ole32, "CoCreateInstance")));
+  static const bool com = create && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
   IAccPropServices *services = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IAccPropServices, reinterpret_cast<void **>(&services))))
+  if (!com || FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                            IID_IAccPropServices, reinterpret_cast<void **>(&services))))
     return;
-  const auto set = [&](const MSAAPROPID &property, std::string_view text) {
-    return SUCCEEDED(services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
-                                              CHILDID_SELF, property, widen(text).c_str()));
-  };
-  if (set(PROPID_ACC_NAME, name) && !description.empty())
-    set(PROPID_ACC_DESCRIPTION, description);
+  for (const auto &[property, text] :
+       {std::pair{PROPID_ACC_NAME, name}, std::pair{PROPID_ACC_DESCRIPTION, description}})
+    if (!text.empty())
+      services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                               widen(text).c_str());
   services->Release();
 }
 

@@ -3,6 +3,7 @@
 
 #include "text_box.h"
 
+#include "accessibility.h"
 #include "text.h"
 
 #include "box_rules.h"
@@ -26,26 +27,26 @@ bool is_read_only(HWND box) {
 // Where each character of `text` ends, from the start of the text, in the
 // font of `window`.
 std::vector<double> character_ends(HWND window, std::wstring_view text) {
-  HDC dc = GetDC(window);
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  HDC dc = GetDC(window); // a common DC: released, it forgets the font
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
   std::vector<int> ends(text.size());
   SIZE size{};
   GetTextExtentExPointW(dc, text.data(), static_cast<int>(text.size()), 0, nullptr, ends.data(),
                         &size);
-  SelectObject(dc, old);
   ReleaseDC(window, dc);
   return {ends.begin(), ends.end()};
 }
 
 // What a read-only box shows of a text cut in it: its start and the mark.
 std::wstring cut_text(HWND box) {
+  if (!is_read_only(box))
+    return {};
   const std::wstring text = window_text(box);
   RECT rect; // where the box lays out its line of text
   SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
   const double room = rect.right - rect.left;
   const std::vector<double> ends = character_ends(box, text);
-  if (!is_read_only(box) || ends.empty() || !ui::is_cut(ends.back(), room))
+  if (ends.empty() || !ui::is_cut(ends.back(), room))
     return {};
   const std::wstring mark = widen(ui::cut_mark);
   return text.substr(0, ui::shown_before_mark(ends, room, character_ends(box, mark).back())) + mark;
@@ -129,6 +130,9 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
     if ((GetFocus() != box || SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0) == 0) &&
         paint_cut(box))
       return 0;
+    break;
+  case WM_GETOBJECT: // the names are made before the box answers
+    SendMessageW(GetParent(box), object_asked, 0, 0);
     break;
   case WM_NCDESTROY:
     RemoveWindowSubclass(box, box_procedure, subclass_id);

@@ -45,8 +45,6 @@ Window::Window(const ui::WindowDescription &description, HWND owner)
   children_ = create_controls(window_, description.controls, tooltip_);
   colours_.update(window_);
   lay_out(children_, dpi_);
-  for (const ui::AccessibleText &text : description.accessible)
-    annotate(control(text.control), text.name, text.description ? text.description : "");
 }
 
 Window::~Window() {
@@ -70,8 +68,7 @@ HWND Window::control(std::string_view name) const {
       return child.window;
   // A table row renamed without its handler: stop here, naming it, rather
   // than act on nothing.
-  const std::wstring message = L"No control " + widen(name) + L" in this window.";
-  MessageBoxW(nullptr, message.c_str(), L"Movla", MB_ICONERROR);
+  FatalAppExitW(0, (L"No control " + widen(name) + L" in this window.").c_str());
   std::abort();
 }
 
@@ -117,6 +114,14 @@ LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       rules_.left(name, inside);
     return 0;
   }
+  case object_asked:
+  case WM_GETOBJECT: // made before the first answer to a screen reader
+    if (!std::exchange(annotated_, true))
+      for (const ui::AccessibleText &text : description_.accessible)
+        annotate(control(text.control), text.name, text.description ? text.description : "");
+    if (message == object_asked)
+      return 0;
+    break;
   case box_released:
     rules_.released(name, wparam != 0);
     return 0;

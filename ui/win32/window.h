@@ -70,7 +70,8 @@ private:
   HWND tooltip_ = nullptr;
   HWND last_focus_ = nullptr; // the control to give the focus back to
   UINT dpi_ = 96;
-  bool moving_ = false; // the program is moving the focus
+  bool moving_ = false;    // the program is moving the focus
+  bool annotated_ = false; // the boxes' accessible names are made
   bool closed_ = false;
   std::vector<Child> children_;
   Colours colours_;
