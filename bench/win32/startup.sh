@@ -68,18 +68,18 @@ awk -v runs="$runs" '
   function sort(a, n,   i, j, t) {
     for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
   }
-  { k = ++count[$1]; map[$1, k] = $2; kib[$1, k] = $3; paint[$1, k] = $4 }
+  { k = ++count[$1]; map[$1, k] = $2; kib[$1, k] = $3; paint[$1, k] = $4; cpu[$1, k] = $5 }
   END {
     printf "Under Wine, median of %d runs (min-max):\n", runs
-    printf "  %-10s %-24s %-24s %s\n", "", "start -> mapped", "start -> painted", "resident"
+    printf "  %-10s %-24s %-24s %-12s %s\n", "", "start -> mapped", "start -> painted", "CPU by then", "resident"
     split("movla.exe floor empty", order, " ")
     for (o = 1; o <= 3; o++) {
       name = order[o]; n = count[name]; mid = int((n + 1) / 2)
-      for (k = 1; k <= n; k++) { a[k] = map[name, k]; b[k] = paint[name, k]; m[k] = kib[name, k] / 1024 }
-      sort(a, n); sort(b, n); sort(m, n)
-      mapped[name] = a[mid]; painted[name] = b[mid]; mem[name] = m[mid]
-      printf "  %-10s %6.1f ms (%5.1f-%5.1f)   %6.1f ms (%5.1f-%5.1f)   %.1f MiB\n", name, a[mid], a[1], a[n], b[mid], b[1], b[n], m[mid]
+      for (k = 1; k <= n; k++) { a[k] = map[name, k]; b[k] = paint[name, k]; c[k] = cpu[name, k]; m[k] = kib[name, k] / 1024 }
+      sort(a, n); sort(b, n); sort(c, n); sort(m, n)
+      mapped[name] = a[mid]; painted[name] = b[mid]; used[name] = c[mid]; mem[name] = m[mid]
+      printf "  %-10s %6.1f ms (%5.1f-%5.1f)   %6.1f ms (%5.1f-%5.1f)   %6.1f ms     %.1f MiB\n", name, a[mid], a[1], a[n], b[mid], b[1], b[n], c[mid], m[mid]
     }
-    printf "  movla.exe / floor: %.2fx to mapped, %.2fx to painted, %.2fx memory\n", mapped["movla.exe"] / mapped["floor"], painted["movla.exe"] / painted["floor"], mem["movla.exe"] / mem["floor"]
+    printf "  movla.exe / floor: %.2fx to mapped, %.2fx to painted, %.2fx CPU, %.2fx memory\n", mapped["movla.exe"] / mapped["floor"], painted["movla.exe"] / painted["floor"], used["movla.exe"] / used["floor"], mem["movla.exe"] / mem["floor"]
     printf "  movla.exe / empty window: %.2fx to mapped, %.2fx to painted\n", mapped["movla.exe"] / mapped["empty"], painted["movla.exe"] / painted["empty"]
   }' "$work/samples"

@@ -12,6 +12,10 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <map>
+#include <set>
+#include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace movla::win32 {
@@ -52,21 +56,27 @@ std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> tab
 
 void lay_out(std::span<Child> children, UINT dpi) {
   const int scale = static_cast<int>(dpi);
+  // Controls of one font share it: fewer fonts to make and match.
+  std::map<std::tuple<std::string_view, double, bool, bool>, HFONT> fonts;
+  std::set<HFONT> old;
   for (Child &child : children) {
     const ui::PixelRect rect = ui::pixel_rect(*child.row, scale);
     MoveWindow(child.window, rect.left, rect.top, rect.width, rect.height, FALSE);
     const ui::Font &font = child.row->font;
-    const HFONT old = std::exchange(
-        child.font, CreateFontW(-static_cast<int>(std::lround(font.points * dpi / 72.0)), 0, 0, 0,
-                                font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                CLEARTYPE_QUALITY, DEFAULT_PITCH, widen(font.family).c_str()));
+    HFONT &shared = fonts[{font.family, font.points, font.bold, font.italic}];
+    if (!shared)
+      shared = CreateFontW(-static_cast<int>(std::lround(font.points * dpi / 72.0)), 0, 0, 0,
+                           font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           CLEARTYPE_QUALITY, DEFAULT_PITCH, widen(font.family).c_str());
+    old.insert(std::exchange(child.font, shared));
     SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(child.font), FALSE);
-    DeleteObject(old);
     if (child.row->kind == ui::Kind::TextBox)
       SendMessageW(child.window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                    MAKELPARAM(MulDiv(2, scale, 96), MulDiv(2, scale, 96)));
   }
+  for (HFONT font : old)
+    DeleteObject(font);
 }
 
 } // namespace movla::win32

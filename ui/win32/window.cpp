@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <set>
 #include <utility>
 
 namespace movla::win32 {
@@ -49,10 +50,13 @@ Window::Window(const ui::WindowDescription &description, HWND owner)
 
 Window::~Window() {
   close();
+  std::set<HFONT> fonts; // shared by the controls of one font
   for (const Child &child : children_) {
-    DeleteObject(child.font);
+    fonts.insert(child.font);
     DeleteObject(child.picture);
   }
+  for (HFONT font : fonts)
+    DeleteObject(font);
 }
 
 const Child *Window::child(HWND window) const {
