@@ -15,8 +15,11 @@ const imports = {
   page: { ...windowImports, ...controlImports, ...colourImports, ...textBoxImports,
           ...openWindowImports },
 };
-const bytes = await (await fetch(new URL('movla.wasm', import.meta.url))).arrayBuffer();
-const { instance } = await WebAssembly.instantiate(bytes, imports);
+// Compiled as it arrives where the host names its type (application/wasm),
+// as most do; from the whole file where one does not.
+const fetched = fetch(new URL('movla.wasm', import.meta.url));
+const { instance } = await WebAssembly.instantiateStreaming(fetched.then((r) => r.clone()), imports)
+  .catch(async () => WebAssembly.instantiate(await (await fetched).arrayBuffer(), imports));
 connect(instance);
 instance.exports._initialize();
 watchColours();

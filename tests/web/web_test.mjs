@@ -173,6 +173,13 @@ const cases = {
       for (const control of window.controls.filter((c) => c.kind === 2 || c.kind === 4))
         if (control.text) same(texts[control.name], control.text.replace('&', ''), `${control.name}'s text`);
     }
+    // Centred again in a page of another size.
+    await page.setViewport({ width: 900, height: 700 });
+    await settle(100);
+    const again = await measure(calculator.name);
+    for (const axis of [0, 1])
+      check(Math.abs(again.frame[axis] - (again.area[axis] - again.frame[axis + 2]) / 2) <= 1,
+            `the calculator is not centred after a resize: ${again.frame} in ${again.area}`);
     // The access keys are the letters the tables mark.
     for (const control of [...calculator.controls, ...about.controls].filter((c) => c.kind === 4)) {
       const window = calculator.controls.includes(control) ? calculator : about;
@@ -400,9 +407,12 @@ const cases = {
   },
 
   async 'every text stays readable in a dark colour scheme'(page) {
+    // Chromium: light, then dark while the page runs; Firefox runs dark.
+    await page.close();
+    page = await open({ dark: false });
     for (const dark of firefox ? [true] : [false, true]) {
-      await page.close();
-      page = await open({ dark });
+      if (!firefox) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: dark ? 'dark' : 'light' }]);
+      await settle(100);
       const low = await page.evaluate(() => {
         const rgb = (css) => css.match(/[\d.]+/g).map(Number);
         const luminance = (css) => {

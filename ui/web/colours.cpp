@@ -55,16 +55,19 @@ std::string css_colour(ui::Rgb rgb) {
   return css;
 }
 
-void paint_readable(int window, const ui::WindowDescription &description) {
-  const auto table = description.controls;
-  const auto pairs = ui::colour_pairs(table, description.back);
+ui::PinnedColours pinned_colours(const ui::WindowDescription &description) {
+  const auto pairs = ui::colour_pairs(description.controls, description.back);
   // One colour scheme holds for the whole page, so a system colour shows
   // the same in every control.
-  const ui::PinnedColours pinned = ui::pinned_colours(pairs, [](const ui::Painted &painted) {
+  return ui::pinned_colours(pairs, [](const ui::Painted &painted) {
     const unsigned rgb = page::system_colour(css_name(painted.colour.system));
     return ui::Rgb{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
                    static_cast<std::uint8_t>(rgb)};
   });
+}
+
+void paint(int window, const ui::WindowDescription &description, const ui::PinnedColours &pinned) {
+  const auto table = description.controls;
   for (std::size_t row = 0; row < table.size(); ++row) {
     const ui::Control &control = table[row];
     std::string text, fill;

@@ -8,23 +8,31 @@
 import { page, read, control, element } from './page.js';
 
 let probe = null;
+// What each system colour shows in the scheme now: reading one works out
+// the page's style, which the first reading does before the windows fill it.
+const shown = new Map();
 
 export function watchColours() {
   matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => {
+    shown.clear();
     if (!page.ended) page.module.movla_repaint();
   });
 }
 
 export const colourImports = {
   system_colour(css, length) {
-    if (!probe) {
-      probe = element('span');
-      probe.hidden = true;
-      document.body.append(probe);
+    const name = read(css, length);
+    if (!shown.has(name)) {
+      if (!probe) {
+        probe = element('span');
+        probe.hidden = true;
+        document.body.append(probe);
+      }
+      probe.style.color = name;
+      const [red, green, blue] = getComputedStyle(probe).color.match(/\d+/g).map(Number);
+      shown.set(name, (red << 16) | (green << 8) | blue);
     }
-    probe.style.color = read(css, length);
-    const [red, green, blue] = getComputedStyle(probe).color.match(/\d+/g).map(Number);
-    return (red << 16) | (green << 8) | blue;
+    return shown.get(name);
   },
   control_colours(id, row, text, textLength, fill, fillLength) {
     const target = control(id, row);

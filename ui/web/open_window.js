@@ -10,7 +10,7 @@ import { page, read, element } from './page.js';
 
 export const openWindowImports = {
   ask(id, title, titleLength, prompt, promptLength, ok, okLength, cancel, cancelLength) {
-    const dialog = element('dialog', 'window question');
+    const dialog = element('dialog', 'question');
     dialog.setAttribute('role', 'alertdialog');
     const bar = dialog.appendChild(element('div', 'caption'));
     bar.textContent = read(title, titleLength);

@@ -14,6 +14,7 @@
 import { page, read, hand, control, element } from './page.js';
 
 const measuring = element('canvas').getContext('2d');
+let sides = null;
 
 function isBox(target) {
   return target instanceof HTMLInputElement && !target.readOnly && target.movla;
@@ -76,12 +77,13 @@ export const textBoxImports = {
   },
   text_room(id, row) {
     const box = control(id, row);
-    if (box.movlaSides === undefined) {
+    // Every box has the same borders and padding: read once.
+    if (sides === null) {
       const style = getComputedStyle(box);
-      box.movlaSides = ['Left', 'Right'].reduce((sum, side) =>
+      sides = ['Left', 'Right'].reduce((sum, side) =>
         sum + parseFloat(style[`padding${side}`]) + parseFloat(style[`border${side}Width`]), 0);
     }
-    return box.movlaWidth - box.movlaSides;
+    return box.movlaWidth - sides;
   },
   // The text's width in the box's font, drawn uncondensed as laid out;
   // with `ends`, where each of its characters ends, too.

@@ -20,6 +20,9 @@ WebWindow::WebWindow(int id, const ui::WindowDescription &description)
 
 void WebWindow::open(std::unique_ptr<ui::Form> form) {
   const std::string_view name = description_.name, caption = description_.caption;
+  // The colours are decided before the window fills the page, whose style
+  // is then quickly worked out to read the scheme's colours from.
+  const ui::PinnedColours pinned = pinned_colours(description_);
   const std::string back = css_colour(description_.back);
   page::imports::window_open(id_, name.data(), name.size(), description_.modal, caption.data(),
                              caption.size(), ui::twips_to_pixels(description_.client_width),
@@ -27,7 +30,7 @@ void WebWindow::open(std::unique_ptr<ui::Form> form) {
                              back.size());
   build_controls(id_, description_.controls);
   describe_controls(id_, description_);
-  paint_readable(id_, description_);
+  paint(id_, description_, pinned);
   rules_.bind(std::move(form));
   rules_.load();
   place();
@@ -43,7 +46,7 @@ void WebWindow::place() {
 }
 
 void WebWindow::repaint() {
-  paint_readable(id_, description_);
+  paint(id_, description_, pinned_colours(description_));
 }
 
 void WebWindow::measure() {

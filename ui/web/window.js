@@ -143,17 +143,21 @@ export const windowImports = {
     listen(win);
   },
   window_frame(id) {
-    const { element: frame } = page.windows.get(id);
+    const { element: frame, client } = page.windows.get(id);
+    // The browser's window is the calculator's frame: its size is the
+    // client area's, which needs no layout to know.
+    if (!(frame instanceof HTMLDialogElement))
+      return (parseInt(client.style.width) << 16) | parseInt(client.style.height);
     // A dialog not yet shown takes no room: measure it shown, unseen.
-    const closed = frame instanceof HTMLDialogElement && !frame.open;
+    const closed = !frame.open;
     if (closed) frame.style.cssText += ';display:block;visibility:hidden';
     const packed = (frame.offsetWidth << 16) | frame.offsetHeight;
     if (closed) frame.style.removeProperty('display'), frame.style.removeProperty('visibility');
     return packed;
   },
   window_area() {
-    const area = document.documentElement;
-    return (area.clientWidth << 16) | area.clientHeight;
+    // The browser's window (innerWidth needs no layout, unlike clientWidth).
+    return (innerWidth << 16) | innerHeight;
   },
   window_show(id, left, top) {
     const { element: frame } = page.windows.get(id);
