@@ -18,15 +18,19 @@ const imports = {
 // Compiled as it arrives where the host names its type (application/wasm),
 // as most do; from the whole file where one does not.
 const fetched = fetch(new URL('movla.wasm', import.meta.url));
-const { instance } = await WebAssembly.instantiateStreaming(fetched.then((r) => r.clone()), imports)
+const instantiated = WebAssembly.instantiateStreaming(fetched.then((r) => r.clone()), imports)
   .catch(async () => WebAssembly.instantiate(await (await fetched).arrayBuffer(), imports));
+
+// What the browser's language writes between the whole and the fraction,
+// asked while the module compiles: the first NumberFormat of a page loads
+// the language's data, which takes a while.
+const decimal = new Intl.NumberFormat(navigator.languages)
+  .formatToParts(1.5).find((part) => part.type === 'decimal');
+
+const { instance } = await instantiated;
 connect(instance);
 instance.exports._initialize();
 watchColours();
-
-// What the browser's language writes between the whole and the fraction.
-const decimal = new Intl.NumberFormat(navigator.languages)
-  .formatToParts(1.5).find((part) => part.type === 'decimal');
 hand(decimal ? decimal.value : '.');
 instance.exports.movla_start();
 document.fonts.ready.then(() => { if (!page.ended) page.module.movla_measure(); });
