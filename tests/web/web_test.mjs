@@ -391,6 +391,10 @@ const cases = {
     same(asked, { ...expected.question, icon: true, buttons: 2, focused: true }, 'the question');
     await clickAt(page, `${question} button:last-child`);
     check(!(await page.$(question)) && (await page.$(box('bExit'))), 'Cancel ended the page');
+    same(await focused(page), 'bExit', 'the focus after Cancel');
+    await press(page, 'Enter'); // on the focused button: pressed
+    check(await dialogOpen(page, question), 'Enter on Exit asked nothing');
+    await clickAt(page, `${question} button:last-child`);
     await accessKey(page, 'x');
     check(await dialogOpen(page, question), 'Exit\'s access key asked nothing');
     await press(page, 'Escape');
