@@ -40,6 +40,31 @@ movla_windows_packages=(
   xvfb xauth openbox xdotool x11-utils unzip
 )
 
+# The web page: Debian's clang-19 and lld-19 with the WASI sysroot (C
+# library, libc++, libc++abi, the compiler's runtime), about 280 MB; and the
+# browsers its tests drive.
+movla_web_packages=(
+  cmake make
+  clang-19 lld-19 wasi-libc
+  libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
+)
+movla_web_test_packages=(chromium firefox-esr)
+
+# The web tests' npm packages (puppeteer-core, which downloads no browser),
+# installed from the lock file into the web tree's node folder by npm ci,
+# again only when the lock file has changed since. Node and npm are
+# Debian's unless the machine has its own.
+movla_ensure_node_modules() {
+  local dir=$1
+  if ! command -v npm >/dev/null; then
+    movla_reason="to run the web page's tests" movla_ensure_packages nodejs npm
+  fi
+  cmp -s "$dir/package-lock.json" "$dir/node_modules/.movla-lock.json" 2>/dev/null && return 0
+  echo "Installing the web tests' npm packages (npm ci) in $dir."
+  (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
+  cp "$dir/package-lock.json" "$dir/node_modules/.movla-lock.json"
+}
+
 # The locales the robustness tests start the program under (a decimal point
 # and two decimal commas). Generated only when missing, so this is a no-op on
 # a machine that has them.

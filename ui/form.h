@@ -29,7 +29,7 @@
 //   fAbout_table.cpp  the About window's controls and texts
 //   fMovla.h, fAbout.h  the handlers, bound to (control, event)
 // Each toolkit layer has the same files for the same jobs, in its own
-// namespace (movla::qt, movla::win32):
+// namespace (movla::qt, movla::win32, movla::web):
 //   window            builds a table into a window, implements Toolkit and
 //                     reports the user's moves to WindowRules
 //   controls          one widget per row: geometry, font, tab order
@@ -40,6 +40,10 @@
 //   open_window       opens the calculator and About
 //   qt/ also:         application (names, fonts, icon)
 //   win32/ also:      pictures, text (UTF-8 and UTF-16)
+//   web/ also:        page (what the module asks of the page's script); the
+//                     script's half of each job beside it: page.js,
+//                     window.js, controls.js, colours.js, text_box.js,
+//                     open_window.js; question.svg, the question's icon
 // Each program's entry, in app/:
 //   qt/main.cpp       the application, the calculator, the event loop
 //   qt/command_line   --help, --version and mistakes, before any display
@@ -47,6 +51,11 @@
 //   win32/main.cpp    wWinMain; win32/movla.manifest, movla.rc.in and
 //                     resources.rc.in its resources; win32/README.txt the
 //                     ZIP's read-me
+//   web/main.cpp      the module's entry, which opens the calculator
+//   web/main.js       the page's: loads the module, gives it the separator
+//   web/index.html    the page, holding no text of its own;
+//                     manifest.webmanifest.in the web app's manifest;
+//                     bundle.cmake joins the script's files into one
 
 #include <cstddef>
 #include <cstdint>

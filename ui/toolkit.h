@@ -48,6 +48,8 @@ struct Question {
   const char *title;
   const char *prompt;
 };
+/// Its buttons' texts, for a toolkit that has no question box of its own.
+inline constexpr std::string_view question_ok = "OK", question_cancel = "Cancel";
 
 class Toolkit {
 public:
