@@ -8,7 +8,13 @@
 #include "open_window.h"
 #include "window.h"
 
-/// Opens the calculator; the text last handed over is the page's decimal separator.
+#include <string>
+
+/// Opens the calculator; the text last handed over is the page's decimal
+/// separator and its language's name ("de-DE"), a line each.
 extern "C" __attribute__((export_name("movla_start"))) void movla_start() {
-  movla::web::open_calculator(movla::web::handed_text());
+  const std::string handed(movla::web::handed_text());
+  const std::size_t line = handed.find('\n');
+  movla::web::open_calculator(handed.substr(0, line),
+                              line == std::string::npos ? "" : handed.substr(line + 1));
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The page's entry: loads the module, connects it to the page, and opens the
-// calculator with the decimal separator of the browser's language.
+// calculator with the decimal separator and the name of the browser's
+// language.
 
 import { page, connect, hand } from '../../ui/web/page.js';
 import { windowImports } from '../../ui/web/window.js';
@@ -31,6 +32,6 @@ const { instance } = await instantiated;
 connect(instance);
 instance.exports._initialize();
 watchColours();
-hand(decimal ? decimal.value : '.');
+hand(`${decimal ? decimal.value : '.'}\n${navigator.languages[0] ?? navigator.language ?? ''}`);
 instance.exports.movla_start();
 document.fonts.ready.then(() => { if (!page.ended) page.module.movla_measure(); });

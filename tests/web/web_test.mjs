@@ -279,6 +279,13 @@ const cases = {
     await page.keyboard.type('440.5');
     await press(page, 'Tab');
     same(await fields(page), pass(',', { Ref_Freq1: '440.5' }), 'the fields after 440.5');
+    // A German B is B flat, and H is B.
+    for (const [name, note] of [['New_Frequency', 'B4'], ['Ref_Freq2', 'H4']]) {
+      await clickAt(page, box(name));
+      await page.keyboard.type(note);
+    }
+    await press(page, 'Tab');
+    same(await value(page, 'Cents_New'), '-100,00', 'B4 against H4 in German');
     return page;
   },
 

@@ -19,9 +19,9 @@ namespace {
 // fMovla with the text boxes it calculates on, as long as the window lives.
 class Calculator final : public ui::Form {
 public:
-  Calculator(WebWindow &window, std::string decimal_separator)
+  Calculator(WebWindow &window, std::string decimal_separator, std::string language)
       : fields_(window, ui::fMovla::description.controls),
-        form_(window, fields_, std::move(decimal_separator)) {}
+        form_(window, fields_, std::move(decimal_separator), std::move(language)) {}
 
   void handle(std::string_view control, ui::Event event) override { form_.handle(control, event); }
   bool handles(std::string_view control, ui::Event event) const override {
@@ -42,9 +42,10 @@ WebWindow &add(const ui::WindowDescription &description) {
 
 } // namespace
 
-void open_calculator(std::string_view decimal_separator) {
+void open_calculator(std::string_view decimal_separator, std::string_view language) {
   WebWindow &window = add(ui::fMovla::description);
-  window.open(std::make_unique<Calculator>(window, std::string(decimal_separator)));
+  window.open(
+      std::make_unique<Calculator>(window, std::string(decimal_separator), std::string(language)));
 }
 
 void open_about() {

@@ -12,8 +12,9 @@ namespace movla::web {
 
 class WebWindow;
 
-/// Opens the calculator, reading and writing numbers with `decimal_separator`.
-void open_calculator(std::string_view decimal_separator);
+/// Opens the calculator, reading and writing numbers with `decimal_separator`
+/// and note names as `language` ("de-DE") writes them.
+void open_calculator(std::string_view decimal_separator, std::string_view language);
 
 /// Opens About, modal over the calculator; made anew at every opening.
 void open_about();

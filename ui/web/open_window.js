@@ -6,7 +6,7 @@
 // prompt, and OK (the default, focused) and Cancel; Escape is Cancel. The
 // answer goes to the module once the dialog has closed and the focus is back.
 
-import { page, read, element } from './page.js';
+import {element, page, read} from './page.js';
 
 export const openWindowImports = {
   ask(id, title, titleLength, prompt, promptLength, ok, okLength, cancel, cancelLength) {
@@ -26,12 +26,14 @@ export const openWindowImports = {
     dialog.setAttribute('aria-describedby', text.id);
     const buttons = dialog.appendChild(element('div', 'answers'));
     const answer = (yes) => {
-      if (!dialog.open) return;
+      if (!dialog.open)
+        return;
       dialog.close();
       dialog.remove();
-      if (!page.ended) page.module.movla_answer(id, yes);
+      if (!page.ended)
+        page.module.movla_answer(id, yes);
     };
-    for (const [label, length, yes] of [[ok, okLength, true], [cancel, cancelLength, false]]) {
+    for (const [label, length, yes] of [[ ok, okLength, true ], [ cancel, cancelLength, false ]]) {
       const button = buttons.appendChild(element('button', 'button'));
       button.type = 'button';
       button.textContent = read(label, length);
@@ -43,7 +45,8 @@ export const openWindowImports = {
       answer(false);
     });
     dialog.addEventListener('keydown', (event) => {
-      if (event.key !== 'Escape') return;
+      if (event.key !== 'Escape')
+        return;
       event.preventDefault();
       answer(false);
     });
