@@ -131,7 +131,7 @@ void FocusSelectionEdit::focusOutEvent(QFocusEvent *event) {
 // the colours of plain text. The palette changes only while QLineEdit
 // paints, with updates off, so the change asks for no new paint.
 void FocusSelectionEdit::paintEvent(QPaintEvent *event) {
-  if (!kept_ || hasFocus() || !hasSelectedText()) {
+  if (showsSelection() || !hasSelectedText()) {
     QLineEdit::paintEvent(event);
     return;
   }

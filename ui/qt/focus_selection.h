@@ -52,6 +52,8 @@ public:
   void setEntryCaret(Caret caret) { entryCaret_ = caret; }
 
 protected:
+  /// Whether the box draws its selection: not one kept out of sight.
+  bool showsSelection() const { return hasSelectedText() && (hasFocus() || !kept_); }
   bool event(QEvent *event) override;
   void focusInEvent(QFocusEvent *event) override;
   void focusOutEvent(QFocusEvent *event) override;

@@ -94,7 +94,7 @@ void ResultBox::paintEvent(QPaintEvent *event) {
   style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
   painter.setClipRect(clip);
   const QPalette &colours = palette();
-  const bool selected = hasSelectedText() && selectionEnd() > shown;
+  const bool selected = showsSelection() && selectionEnd() > shown;
   if (selected)
     painter.fillRect(QRectF(x, line.y(), metrics.horizontalAdvance(ellipsis), line.height()),
                      colours.highlight());
