@@ -14,9 +14,9 @@ int main(int argc, char *argv[]) {
   movla::DisplayGuard guard(argc, argv);
   QApplication app(argc, argv);
   guard.release();
-  movla::setApplicationInfo();
+  movla::qt::setApplicationInfo();
 
-  const auto window = movla::ui::openCalculator();
+  const auto window = movla::qt::openCalculator();
   window->show();
   return QApplication::exec();
 }

@@ -7,7 +7,7 @@
 
 #include "controls.h"
 #include "open_window.h"
-#include "result_box.h"
+#include "text_box.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,8 +23,7 @@
 #include <memory>
 #include <utility>
 
-using movla::ui::ResultBox;
-using movla::ui::SingleLineEdit;
+using movla::qt::TextBox;
 
 namespace {
 
@@ -50,7 +49,7 @@ private slots:
 private:
   // A plain box in the place and colours of `box`, holding `text`.
   QImage plainBox(const QLineEdit *box, const QString &text, Qt::Alignment align, bool selected) {
-    SingleLineEdit plain(text, window_.get());
+    QLineEdit plain(text, window_.get());
     plain.setGeometry(box->geometry());
     plain.setFont(box->font());
     plain.setPalette(box->palette());
@@ -89,15 +88,14 @@ void tst_ResultBox::showsTheStartOfALongResult() {
   QFETCH(QString, leftFor);
 
   // State: the window with both inputs typed; Action: Tab runs the pass.
-  window_ = movla::ui::openCalculator(QLocale::c());
+  window_ = movla::qt::openCalculator(QLocale::c());
   window_->show();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  auto *centsBox = movla::ui::control<QLineEdit>(window_.get(), "Cents_Change");
-  movla::ui::control<QLineEdit>(window_.get(), "Ref_Freq1")->setText(reference);
+  auto *centsBox = movla::qt::control<QLineEdit>(window_.get(), "Cents_Change");
+  movla::qt::control<QLineEdit>(window_.get(), "Ref_Freq1")->setText(reference);
   centsBox->setText(cents);
   QTest::keyClick(centsBox, Qt::Key_Tab);
-  auto *box =
-      dynamic_cast<ResultBox *>(movla::ui::control<QLineEdit>(window_.get(), field.toStdString()));
+  auto *box = movla::qt::control<TextBox>(window_.get(), field.toStdString());
   QVERIFY(box);
   const QString text = box->text();
   QCOMPARE(box->isCut(), cut);
@@ -135,7 +133,7 @@ void tst_ResultBox::showsTheStartOfALongResult() {
   // Left for another box, it looks as before it was entered: the selection
   // it keeps is out of sight, the mark's as well as the digits'.
   if (!leftFor.isEmpty()) {
-    auto *other = movla::ui::control<QLineEdit>(window_.get(), leftFor.toStdString());
+    auto *other = movla::qt::control<QLineEdit>(window_.get(), leftFor.toStdString());
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, other->height() / 2));
     QCOMPARE(box->selectedText(), text);
     QCOMPARE(box->grab().toImage(), shown);

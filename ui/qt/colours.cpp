@@ -10,23 +10,20 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <iterator>
 #include <vector>
 
-namespace movla::ui {
+namespace movla::qt {
 
 namespace {
 
+using namespace ui;
+
 // The palette role that stands for each system colour.
 QPalette::ColorRole roleOf(SystemColour colour) {
-  switch (colour) {
-  case SystemColour::WindowBackground:
-    return QPalette::Base;
-  case SystemColour::WindowText:
-    return QPalette::Text;
-  case SystemColour::ButtonText:
-    return QPalette::ButtonText;
-  }
-  return QPalette::NoRole;
+  constexpr QPalette::ColorRole roles[] = {QPalette::Base, QPalette::Text, QPalette::ButtonText};
+  static_assert(std::size(roles) == system_colour_count);
+  return roles[static_cast<std::size_t>(colour)];
 }
 
 Rgb rgbOf(const QColor &colour) {
@@ -93,6 +90,8 @@ private:
     });
   }
 
+  // A text box's text and background, a label's text, and what a band, a
+  // picture or a label fills with its back colour, a line with its fore.
   void paint(std::size_t row) {
     const Control &control = table_[row];
     QWidget *widget = widgets_[row];
@@ -101,33 +100,22 @@ private:
       if (colour.source != Colour::Source::None)
         palette.setBrush(role, brush(colour, widget));
     };
-    const auto fill = [&](const Colour &colour) {
-      if (colour.source == Colour::Source::None)
-        return;
-      const QPalette::ColorRole role =
-          colour.source == Colour::Source::System ? roleOf(colour.system) : QPalette::Window;
-      set(role, colour);
-      widget->setBackgroundRole(role);
-      widget->setAutoFillBackground(true);
-    };
-    switch (control.kind) {
-    case Kind::Band:
-    case Kind::Picture:
-      fill(control.back);
-      break;
-    case Kind::Line:
-      fill(control.fore);
-      break;
-    case Kind::Label:
-      set(QPalette::WindowText, control.fore);
-      fill(control.back);
-      break;
-    case Kind::TextBox:
+    if (control.kind == Kind::Button)
+      return;
+    if (control.kind == Kind::TextBox) {
       set(QPalette::Text, control.fore);
       set(QPalette::Base, control.back);
-      break;
-    case Kind::Button:
-      return;
+    } else {
+      if (control.kind == Kind::Label)
+        set(QPalette::WindowText, control.fore);
+      const Colour &fill = control.kind == Kind::Line ? control.fore : control.back;
+      if (fill.source != Colour::Source::None) {
+        const QPalette::ColorRole role =
+            fill.source == Colour::Source::System ? roleOf(fill.system) : QPalette::Window;
+        set(role, fill);
+        widget->setBackgroundRole(role);
+        widget->setAutoFillBackground(true);
+      }
     }
     widget->setPalette(palette);
   }
@@ -144,9 +132,9 @@ private:
 
 } // namespace
 
-void paintReadable(std::span<const Control> table, std::span<QWidget *const> widgets,
+void paintReadable(std::span<const ui::Control> table, std::span<QWidget *const> widgets,
                    QWidget *window) {
   (new Painter(table, widgets, window))->apply();
 }
 
-} // namespace movla::ui
+} // namespace movla::qt

@@ -14,12 +14,12 @@
 
 class QWidget;
 
-namespace movla::ui {
+namespace movla::qt {
 
 /// Paints `widgets[i]`, the control of `table[i]` in `window`, in the row's
 /// colours, now and whenever the window's palette changes. The table must
 /// outlive the window.
-void paintReadable(std::span<const Control> table, std::span<QWidget *const> widgets,
+void paintReadable(std::span<const ui::Control> table, std::span<QWidget *const> widgets,
                    QWidget *window);
 
-} // namespace movla::ui
+} // namespace movla::qt
