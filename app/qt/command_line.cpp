@@ -13,34 +13,21 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
-namespace movla {
+namespace movla::qt {
 
 namespace {
 
 constexpr int usage_error = 2;
 
 /// The options QGuiApplication, QApplication and the X11 platform plugin take
-/// from argv (Qt 6.4), with a value or without. Qt accepts them after one dash
-/// or two, as the parser does in long-option mode.
-constexpr const char *qt_options_with_value[] = {"platform",
-                                                 "platformpluginpath",
-                                                 "platformtheme",
-                                                 "plugin",
-                                                 "qwindowgeometry",
-                                                 "qwindowicon",
-                                                 "qwindowtitle",
-                                                 "session",
-                                                 "style",
-                                                 "stylesheet",
-                                                 "qmljsdebugger",
-                                                 "display",
-                                                 "name",
-                                                 "visual",
-                                                 "geometry",
-                                                 "icon",
-                                                 "title"};
-constexpr const char *qt_flags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+/// from argv (Qt 6.4), with a value and without. Qt accepts them after one
+/// dash or two, as the parser does in long-option mode.
+constexpr const char *qt_options_with_value =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    "session style stylesheet qmljsdebugger display name visual geometry icon title";
+constexpr const char *qt_flags = "reverse widgetcount testability nograb dograb";
 
 /// The parser names an unknown option without its dashes; the message names
 /// it as the user typed it.
@@ -85,15 +72,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
                                    QStringLiteral("Displays the version and exits."));
   parser.addOption(help);
   parser.addOption(version);
-  for (const char *name : qt_options_with_value) {
-    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
-  }
-  for (const char *name : qt_flags) {
-    QCommandLineOption option(QString::fromLatin1(name));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
+  for (const auto &[names, value] :
+       {std::pair(qt_options_with_value, "value"), std::pair(qt_flags, "")}) {
+    for (const QString &name : QString::fromLatin1(names).split(u' ')) {
+      QCommandLineOption option(name, QString(), QString::fromLatin1(value));
+      option.setFlags(QCommandLineOption::HiddenFromHelp);
+      parser.addOption(option);
+    }
   }
 
   QStringList arguments;
@@ -126,4 +111,4 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
   return std::nullopt;
 }
 
-} // namespace movla
+} // namespace movla::qt
