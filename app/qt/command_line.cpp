@@ -5,10 +5,8 @@
 
 #include <movla/version.h>
 
-#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
@@ -38,10 +36,6 @@ QString asTyped(const QStringList &arguments, const QString &name) {
       return typed;
   }
   return name;
-}
-
-void print(std::FILE *stream, const QString &text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 /// Answers on standard output. A text that could not be written (a full
@@ -94,7 +88,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
   } else if (!parser.positionalArguments().isEmpty())
     mistake = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
   if (!mistake.isEmpty()) {
-    print(stderr, QStringLiteral("movla: %1 Try 'movla --help' for the options.\n").arg(mistake));
+    std::fputs(
+        qPrintable(QStringLiteral("movla: %1 Try 'movla --help' for the options.\n").arg(mistake)),
+        stderr);
     return usage_error;
   }
 

@@ -3,11 +3,10 @@
 
 #include "display_guard.h"
 
-#include <QByteArray>
-
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
+#include <utility>
 
 namespace movla::qt {
 
@@ -24,16 +23,14 @@ void releaseStderr(bool pass_on) {
   std::fflush(stderr);
   if (real_stderr >= 0) {
     dup2(real_stderr, STDERR_FILENO);
-    close(real_stderr);
-    real_stderr = -1;
+    close(std::exchange(real_stderr, -1));
     std::rewind(held);
     char buffer[4096];
     while (const std::size_t n = pass_on ? std::fread(buffer, 1, sizeof buffer, held) : 0)
       std::fwrite(buffer, 1, n, stderr);
   }
   if (held)
-    std::fclose(held);
-  held = nullptr;
+    std::fclose(std::exchange(held, nullptr));
 }
 
 // Says in one line why no display could be opened, and leaves with status 1.

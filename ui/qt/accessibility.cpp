@@ -18,6 +18,8 @@ namespace movla::qt {
 
 namespace {
 
+using Boundary = QAccessible::TextBoundaryType;
+
 class AccessibleTextBox final : public QAccessibleWidget,
                                 public QAccessibleTextInterface,
                                 public QAccessibleEditableTextInterface {
@@ -35,13 +37,6 @@ public:
 
   QString text(QAccessible::Text type) const override {
     return type == QAccessible::Value ? shown() : QAccessibleWidget::text(type);
-  }
-
-  void setText(QAccessible::Text type, const QString &text) override {
-    if (type == QAccessible::Value)
-      replaceText(0, characterCount(), text);
-    else
-      QAccessibleWidget::setText(type, text);
   }
 
   QAccessible::State state() const override {
@@ -62,17 +57,14 @@ public:
 
   // Qt 6.4's own answers to these three never return for a word or a
   // sentence at the end of the text: every boundary is answered here.
-  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                           int *endOffset) const override {
-    return piece(offset, boundary, -1, startOffset, endOffset);
+  QString textBeforeOffset(int offset, Boundary boundary, int *start, int *end) const override {
+    return piece(offset, boundary, -1, start, end);
   }
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                       int *endOffset) const override {
-    return piece(offset, boundary, 0, startOffset, endOffset);
+  QString textAtOffset(int offset, Boundary boundary, int *start, int *end) const override {
+    return piece(offset, boundary, 0, start, end);
   }
-  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                          int *endOffset) const override {
-    return piece(offset, boundary, 1, startOffset, endOffset);
+  QString textAfterOffset(int offset, Boundary boundary, int *start, int *end) const override {
+    return piece(offset, boundary, 1, start, end);
   }
 
   // One run over the whole text, whatever the offset: a line edit has no
@@ -182,28 +174,24 @@ private:
   // stands for the end of the text and -2 for the caret; any other offset
   // outside the text has no piece, reported as -1 to -1. Where a piece is
   // empty its ends meet where it would be.
-  QString piece(int offset, QAccessible::TextBoundaryType boundary, int step, int *startOffset,
-                int *endOffset) const {
+  QString piece(int offset, Boundary boundary, int step, int *start, int *end) const {
     const QString shown = this->shown();
     const int count = static_cast<int>(shown.size());
-    if (offset == -1)
-      offset = count;
-    else if (offset == -2)
-      offset = cursorPosition();
-    *startOffset = *endOffset = -1;
+    offset = offset == -1 ? count : offset == -2 ? cursorPosition() : offset;
+    *start = *end = -1;
     if (offset < 0 || offset > count)
       return {};
-    std::pair<int, int> range{0, count};
+    auto range = step < 0   ? std::pair(0, 0)
+                 : step > 0 ? std::pair(count, count)
+                            : std::pair(0, count);
     if (boundary == QAccessible::CharBoundary) {
       range = character(shown, offset);
       if (step < 0)
         range = range.first == 0 ? std::pair(0, 0) : character(shown, range.first - 1);
       else if (step > 0)
         range = character(shown, range.second);
-    } else if (step != 0) {
-      range = step < 0 ? std::pair(0, 0) : std::pair(count, count);
     }
-    std::tie(*startOffset, *endOffset) = range;
+    std::tie(*start, *end) = range;
     return shown.mid(range.first, range.second - range.first);
   }
 

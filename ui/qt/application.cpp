@@ -7,10 +7,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QImage>
 #include <QImageReader>
 #include <QPixmap>
-#include <QString>
 
 namespace movla::qt {
 
@@ -27,7 +25,7 @@ QIcon programIcon() {
   QIcon icon;
   const QDir icons(QStringLiteral(":/movla/icons"));
   for (const QString &name : icons.entryList(QDir::Files)) {
-    // Qt's own PNG reader, named: left to detect the format, Qt loads every
+    // Qt's own PNG reader, named: left to detect the format, Qt 6.4 loads every
     // image-format plugin to probe the data, which costs start-up more than
     // the decoding itself.
     QImageReader reader(icons.filePath(name), "png");

@@ -4,14 +4,10 @@
 #include "controls.h"
 
 #include "accessibility.h"
-#include "colours.h"
 #include "text_box.h"
-#include "window_rules.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 #include <vector>
@@ -91,8 +87,6 @@ void buildControls(std::span<const ui::Control> table, QWidget *window) {
     if (control.kind != ui::Kind::Band && control.kind != ui::Kind::Line)
       widget->setFont(fontOf(control.font));
   }
-  paintReadable(table, widgets, window);
-
   // Lowered last first, so that the bands keep their table order beneath everything.
   for (std::size_t row = table.size(); row-- > 0;)
     if (table[row].kind == ui::Kind::Band)

@@ -11,12 +11,7 @@
 
 #include "form.h"
 
-#include <QColor>
-#include <QString>
 #include <QWidget>
-
-#include <span>
-#include <string_view>
 
 namespace movla::qt {
 

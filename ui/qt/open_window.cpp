@@ -3,7 +3,6 @@
 
 #include "open_window.h"
 
-#include "box_rules.h"
 #include "fAbout.h"
 #include "fMovla.h"
 #include "window.h"
@@ -13,20 +12,17 @@ namespace movla::qt {
 namespace {
 
 // fMovla with the text boxes it calculates on, as long as the window lives.
-class Calculator final : public ui::Form {
-public:
+struct Calculator final : ui::Form {
   Calculator(Window &window, const QLocale &locale)
-      : fields_(window, ui::fMovla::description.controls),
-        form_(window, fields_, locale.decimalPoint().toStdString()) {}
-
-  void handle(std::string_view control, ui::Event event) override { form_.handle(control, event); }
+      : fields(window, ui::fMovla::description.controls),
+        form(window, fields, locale.decimalPoint().toStdString()) {}
+  void handle(std::string_view control, ui::Event event) override { form.handle(control, event); }
   bool handles(std::string_view control, ui::Event event) const override {
-    return form_.handles(control, event);
+    return form.handles(control, event);
   }
 
-private:
-  ui::BoxFields fields_;
-  ui::fMovla form_;
+  ui::BoxFields fields;
+  ui::fMovla form;
 };
 
 } // namespace

@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QLocale>
-#include <QWidget>
 
 #include <memory>
 

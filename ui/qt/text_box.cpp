@@ -8,17 +8,16 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFontMetricsF>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOptionFrame>
+#include <QTimer>
 #include <QToolTip>
 
 #include <cmath>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace movla::qt {
@@ -82,30 +81,25 @@ void TextBox::selectWholeText() {
     retellSelection();
 }
 
-// Qt 6.4 sends a box's accessible Focus event only after its FocusIn, in
-// which the selection changes, so a screen reader reads the selection
-// before the box's name. Announced first here and the selection told again
-// after, a reader that keeps only the latest event of a kind (Orca) reads
-// the selection with the focus.
+// Qt 6.4 announces a box's focus only after the FocusIn that selects its text,
+// so a screen reader reads the selection before the box's name. Announced
+// first here, and the selection told again after, a reader that keeps only
+// the latest event of a kind (Orca) reads the selection with the focus.
 void TextBox::announceFocus() {
-  if (std::exchange(announced_, true))
-    return;
   QAccessibleEvent focus(this, QAccessible::Focus);
-  QAccessible::updateAccessibility(&focus);
+  if (!std::exchange(announced_, true))
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TextBox::retellSelection() {
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (!hasFocus())
-          return;
-        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-        QAccessibleTextSelectionEvent selection(this, start, start + selectionLength());
-        selection.setCursorPosition(cursorPosition());
-        QAccessible::updateAccessibility(&selection);
-      },
-      Qt::QueuedConnection);
+  QTimer::singleShot(0, this, [this] {
+    if (!hasFocus())
+      return;
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    QAccessibleTextSelectionEvent selection(this, start, start + selectionLength());
+    selection.setCursorPosition(cursorPosition());
+    QAccessible::updateAccessibility(&selection);
+  });
 }
 
 void TextBox::focusInEvent(QFocusEvent *event) {
@@ -181,7 +175,7 @@ bool TextBox::event(QEvent *event) {
   return QLineEdit::event(event);
 }
 
-TextBox::TextArea TextBox::textArea() const {
+std::pair<QRect, QRect> TextBox::textArea() const {
   QStyleOptionFrame panel;
   initStyleOption(&panel);
   const QRect clip = style()
@@ -196,7 +190,7 @@ TextBox::TextArea TextBox::textArea() const {
 
 // As QLineEdit judges it, which scrolls the text only when it is cut.
 bool TextBox::isCut() const {
-  return ui::is_cut(qRound(LineLayout(this).line().naturalTextWidth()), textArea().line.width());
+  return ui::is_cut(qRound(LineLayout(this).line().naturalTextWidth()), textArea().second.width());
 }
 
 void TextBox::paintEvent(QPaintEvent *event) {
@@ -227,7 +221,7 @@ void TextBox::paintEvent(QPaintEvent *event) {
   QLineEdit::paintEvent(event);
   // A line drawn away from where it starts unscrolled: QLineEdit scrolled
   // it to a part the user selects.
-  if (cut && std::abs(LineLayout(this).origin.x() - textArea().line.x()) < 1)
+  if (cut && std::abs(LineLayout(this).origin.x() - textArea().second.x()) < 1)
     drawMark();
   if (length > 0) {
     setSelection(caretAtStart ? start + length : start, caretAtStart ? -length : length);
@@ -266,10 +260,8 @@ void TextBox::drawMark() {
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event) {
-  if (isReadOnly() || !event->matches(QKeySequence::Paste)) {
-    QLineEdit::keyPressEvent(event);
-    return;
-  }
+  if (isReadOnly() || !event->matches(QKeySequence::Paste))
+    return QLineEdit::keyPressEvent(event);
   // Where Ctrl+Shift+Insert is a paste key (X11), it pastes the selection.
   const bool selection = event->key() == Qt::Key_Insert &&
                          event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
@@ -279,10 +271,8 @@ void TextBox::keyPressEvent(QKeyEvent *event) {
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event) {
   if (event->button() != Qt::MiddleButton || isReadOnly() ||
-      !QGuiApplication::clipboard()->supportsSelection()) {
-    QLineEdit::mouseReleaseEvent(event);
-    return;
-  }
+      !QGuiApplication::clipboard()->supportsSelection())
+    return QLineEdit::mouseReleaseEvent(event);
   // The press has moved the cursor to the pointer, unless the click entered
   // the box: then the whole text stands selected, and the paste replaces it.
   pasteLine(QClipboard::Selection);
@@ -306,10 +296,8 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event) {
 void TextBox::dropEvent(QDropEvent *event) {
   const QString text = event->mimeData()->text();
   const QString line = qString(ui::pasted_line(text.toStdString()));
-  if (isReadOnly() || line == text) {
-    QLineEdit::dropEvent(event);
-    return;
-  }
+  if (isReadOnly() || line == text)
+    return QLineEdit::dropEvent(event);
   // The dropped data cannot be changed: Qt drops a copy holding the line.
   QMimeData data;
   data.setText(line);

@@ -24,7 +24,6 @@
 //   as the tooltip, which Qt would also give screen readers as the box's
 //   description.
 
-#include "box_rules.h"
 #include "window_rules.h"
 
 #include <QClipboard>
@@ -32,6 +31,7 @@
 #include <QTextLayout>
 
 #include <memory>
+#include <utility>
 
 namespace movla::qt {
 
@@ -74,11 +74,8 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
-  struct TextArea {
-    QRect clip; // where QLineEdit lets its text be drawn
-    QRect line; // where it lays out the line of text
-  };
-  TextArea textArea() const;
+  /// Where QLineEdit lets its text be drawn, and where it lays out the line.
+  std::pair<QRect, QRect> textArea() const;
   void selectWhole();
   void announceFocus();
   void retellSelection();

@@ -3,12 +3,9 @@
 
 #include "window.h"
 
-#include "controls.h"
-#include "open_window.h"
-#include "text_box.h"
+#include "colours.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -21,14 +18,12 @@ Window::Window(const ui::WindowDescription &description, QWidget *host)
     : QObject(host), host_(host), rules_(description, *this) {
   host->setObjectName(QString::fromUtf8(description.name));
   host->setWindowTitle(QString::fromUtf8(description.caption));
-  QPalette background = host->palette();
-  background.setColor(QPalette::Window, qColor(description.back));
-  host->setPalette(background);
   host->setAutoFillBackground(true);
   host->resize(ui::twips_to_pixels(description.client_width),
                ui::twips_to_pixels(description.client_height));
 
   buildControls(description.controls, host);
+  paint();
   for (const ui::AccessibleText &text : description.accessible) {
     auto *widget = control<QWidget>(host, text.control);
     widget->setAccessibleName(QString::fromUtf8(text.name));
@@ -51,24 +46,19 @@ Window::Window(const ui::WindowDescription &description, QWidget *host)
   place();
 }
 
-void Window::start(std::unique_ptr<ui::Form> form) {
-  rules_.bind(std::move(form));
-  rules_.load();
-}
-
 bool Window::eventFilter(QObject *watched, QEvent *event) {
   auto *widget = static_cast<QWidget *>(watched);
-  const std::string name = widget->objectName().toStdString();
+  const auto name = [widget] { return widget->objectName().toStdString(); };
   switch (event->type()) {
   case QEvent::FocusIn:
-    rules_.entered(name, entryOf(static_cast<QFocusEvent *>(event)->reason()));
+    rules_.entered(name(), entryOf(static_cast<QFocusEvent *>(event)->reason()));
     break;
   case QEvent::FocusOut:
-    rules_.left(name, entryOf(static_cast<QFocusEvent *>(event)->reason()) != ui::Entry::Outside);
+    rules_.left(name(), entryOf(static_cast<QFocusEvent *>(event)->reason()) != ui::Entry::Outside);
     break;
   case QEvent::MouseButtonRelease:
     if (auto *box = qobject_cast<QLineEdit *>(widget))
-      rules_.released(name, box->hasSelectedText());
+      rules_.released(name(), box->hasSelectedText());
     break;
   case QEvent::KeyPress: {
     const int key = static_cast<QKeyEvent *>(event)->key();
@@ -76,12 +66,16 @@ bool Window::eventFilter(QObject *watched, QEvent *event) {
       break;
     const QWidget *focused = watched == host_ ? host_->focusWidget() : widget;
     const ui::Key which = key == Qt::Key_Escape ? ui::Key::Escape : ui::Key::Enter;
-    if (rules_.key(focused ? focused->objectName().toStdString() : std::string(), which)) {
-      event->accept();
-      return true;
-    }
-    break;
+    return rules_.key(focused ? focused->objectName().toStdString() : std::string(), which);
   }
+  case QEvent::PaletteChange:
+    // A new desktop palette reaches the window as PaletteChange. Qt then
+    // passes it on to the controls, and some platform themes (qt6ct) give it
+    // to every widget themselves, the window included, wiping the colours
+    // painted here; so they are painted again once all that is delivered.
+    if (watched == host_ && !std::exchange(painting_, true))
+      QMetaObject::invokeMethod(this, &Window::paint, Qt::QueuedConnection);
+    break;
   case QEvent::Show:
   case QEvent::Move:
   case QEvent::Resize:
@@ -91,15 +85,21 @@ bool Window::eventFilter(QObject *watched, QEvent *event) {
       rules_.focus_first();
     // The frame's size is known only once the window system has framed the
     // shown window; until then it was taken as the client area's.
-    if (shown_ && !framed_ && host_->frameGeometry() != host_->geometry()) {
-      framed_ = true;
+    if (shown_ && host_->frameGeometry() != host_->geometry() && !std::exchange(framed_, true))
       place();
-    }
     break;
   default:
     break;
   }
   return false;
+}
+
+// The PaletteChange that painting the window's own background sends is not
+// another change.
+void Window::paint() {
+  painting_ = true;
+  paintReadable(rules_.description(), host_);
+  painting_ = false;
 }
 
 void Window::place() {
@@ -113,10 +113,6 @@ void Window::place() {
                                           {area.x(), area.y(), area.width(), area.height()});
   // move() places the frame, where setGeometry() would place the client area.
   host_->move(at.left, at.top);
-}
-
-void Window::set_tooltip(std::string_view control, std::string_view text) {
-  qt::control<QWidget>(host_, control)->setToolTip(qString(text));
 }
 
 std::string Window::text(std::string_view control) const {
@@ -141,22 +137,10 @@ void Window::replace_text(std::string_view control, std::string_view text) {
   box->insert(qString(text));
 }
 
-void Window::select_whole_text(std::string_view control) {
-  qt::control<TextBox>(host_, control)->selectWholeText();
-}
-
-void Window::set_focus(std::string_view control) {
-  qt::control<QWidget>(host_, control)->setFocus(Qt::OtherFocusReason);
-}
-
 bool Window::ask(const ui::Question &question) {
   return QMessageBox::question(
              host_, QString::fromUtf8(question.title), QString::fromUtf8(question.prompt),
              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
-}
-
-void Window::show_about() {
-  openAbout(host_)->exec();
 }
 
 void Window::close() {

@@ -13,15 +13,13 @@
 // before the controls so that it also goes before them: a box that loses
 // the focus as it is destroyed reaches no handler.
 
-#include "form.h"
-#include "toolkit.h"
-#include "window_rules.h"
+#include "controls.h"
+#include "open_window.h"
+#include "text_box.h"
 
 #include <QObject>
 
 #include <memory>
-
-class QWidget;
 
 namespace movla::qt {
 
@@ -33,16 +31,25 @@ public:
 
   /// Binds the handlers and runs Form_Load; the first control takes the
   /// focus as the window is first shown.
-  void start(std::unique_ptr<ui::Form> form);
+  void start(std::unique_ptr<ui::Form> form) {
+    rules_.bind(std::move(form));
+    rules_.load();
+  }
 
-  void set_tooltip(std::string_view control, std::string_view text) override;
+  void set_tooltip(std::string_view control, std::string_view text) override {
+    qt::control<QWidget>(host_, control)->setToolTip(qString(text));
+  }
   std::string text(std::string_view control) const override;
   void set_text(std::string_view control, std::string_view text) override;
   void replace_text(std::string_view control, std::string_view text) override;
-  void select_whole_text(std::string_view control) override;
-  void set_focus(std::string_view control) override;
+  void select_whole_text(std::string_view control) override {
+    qt::control<TextBox>(host_, control)->selectWholeText();
+  }
+  void set_focus(std::string_view control) override {
+    qt::control<QWidget>(host_, control)->setFocus(Qt::OtherFocusReason);
+  }
   bool ask(const ui::Question &question) override;
-  void show_about() override;
+  void show_about() override { openAbout(host_)->exec(); }
   void close() override;
   void quit() override;
 
@@ -50,12 +57,14 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  void paint();
   void place();
 
   QWidget *host_;
   ui::WindowRules rules_;
-  bool shown_ = false;  // the window has been shown
-  bool framed_ = false; // and placed again once its frame was known
+  bool painting_ = false; // the colours are being painted, or will be
+  bool shown_ = false;    // the window has been shown
+  bool framed_ = false;   // and placed again once its frame was known
 };
 
 } // namespace movla::qt
