@@ -5,42 +5,27 @@
 
 #include <movla/version.h>
 
-#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
-namespace movla {
+namespace movla::qt {
 
 namespace {
 
 constexpr int usage_error = 2;
 
 /// The options QGuiApplication, QApplication and the X11 platform plugin take
-/// from argv (Qt 6.4), with a value or without. Qt accepts them after one dash
-/// or two, as the parser does in long-option mode.
-constexpr const char *qt_options_with_value[] = {"platform",
-                                                 "platformpluginpath",
-                                                 "platformtheme",
-                                                 "plugin",
-                                                 "qwindowgeometry",
-                                                 "qwindowicon",
-                                                 "qwindowtitle",
-                                                 "session",
-                                                 "style",
-                                                 "stylesheet",
-                                                 "qmljsdebugger",
-                                                 "display",
-                                                 "name",
-                                                 "visual",
-                                                 "geometry",
-                                                 "icon",
-                                                 "title"};
-constexpr const char *qt_flags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+/// from argv (Qt 6.4), with a value and without. Qt accepts them after one
+/// dash or two, as the parser does in long-option mode.
+constexpr const char *qt_options_with_value =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    "session style stylesheet qmljsdebugger display name visual geometry icon title";
+constexpr const char *qt_flags = "reverse widgetcount testability nograb dograb";
 
 /// The parser names an unknown option without its dashes; the message names
 /// it as the user typed it.
@@ -51,10 +36,6 @@ QString asTyped(const QStringList &arguments, const QString &name) {
       return typed;
   }
   return name;
-}
-
-void print(std::FILE *stream, const QString &text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 /// Answers on standard output. A text that could not be written (a full
@@ -85,15 +66,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
                                    QStringLiteral("Displays the version and exits."));
   parser.addOption(help);
   parser.addOption(version);
-  for (const char *name : qt_options_with_value) {
-    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
-  }
-  for (const char *name : qt_flags) {
-    QCommandLineOption option(QString::fromLatin1(name));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
+  for (const auto &[names, value] :
+       {std::pair(qt_options_with_value, "value"), std::pair(qt_flags, "")}) {
+    for (const QString &name : QString::fromLatin1(names).split(u' ')) {
+      QCommandLineOption option(name, QString(), QString::fromLatin1(value));
+      option.setFlags(QCommandLineOption::HiddenFromHelp);
+      parser.addOption(option);
+    }
   }
 
   QStringList arguments;
@@ -109,7 +88,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
   } else if (!parser.positionalArguments().isEmpty())
     mistake = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
   if (!mistake.isEmpty()) {
-    print(stderr, QStringLiteral("movla: %1 Try 'movla --help' for the options.\n").arg(mistake));
+    std::fputs(
+        qPrintable(QStringLiteral("movla: %1 Try 'movla --help' for the options.\n").arg(mistake)),
+        stderr);
     return usage_error;
   }
 
@@ -126,4 +107,4 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
   return std::nullopt;
 }
 
-} // namespace movla
+} // namespace movla::qt

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace movla {
+namespace movla::qt {
 
 /// Answers --help and --version on standard output (or says in one line on
 /// standard error that it could not be written), or reports an unknown
@@ -19,4 +19,4 @@ namespace movla {
 /// when the calculator should start.
 std::optional<int> answerCommandLine(int argc, char *argv[]);
 
-} // namespace movla
+} // namespace movla::qt

@@ -3,73 +3,34 @@
 
 #include "display_guard.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QList>
-#include <QString>
-
 #include <cstdio>
 #include <cstdlib>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
+#include <utility>
 
-namespace movla {
+namespace movla::qt {
 
 namespace {
 
-struct HeldMessage {
-  QtMsgType type;
-  QByteArray category;
-  QString text;
-};
-
-QList<HeldMessage> *held = nullptr;
-
-// Standard error while it is held: the real one, and the file that takes
-// its place.
+QByteArray platform_option; // named by -platform, which Qt prefers to QT_QPA_PLATFORM
+QtMessageHandler qt_handler = nullptr;
+std::FILE *held = nullptr; // takes standard error's place while it is held
 int real_stderr = -1;
-std::FILE *held_stderr = nullptr;
-
-void holdStderr() {
-#ifdef Q_OS_UNIX
-  std::fflush(stderr);
-  held_stderr = std::tmpfile();
-  if (!held_stderr)
-    return;
-  real_stderr = dup(STDERR_FILENO);
-  if (real_stderr < 0 || dup2(fileno(held_stderr), STDERR_FILENO) < 0) {
-    if (real_stderr >= 0)
-      close(real_stderr);
-    real_stderr = -1;
-    std::fclose(held_stderr);
-    held_stderr = nullptr;
-  }
-#endif
-}
 
 /// Puts the real standard error back, after passing on what was held when
 /// the program goes on.
 void releaseStderr(bool pass_on) {
-#ifdef Q_OS_UNIX
-  if (real_stderr < 0)
-    return;
   std::fflush(stderr);
-  dup2(real_stderr, STDERR_FILENO);
-  close(real_stderr);
-  real_stderr = -1;
-  if (pass_on) {
-    std::rewind(held_stderr);
+  if (real_stderr >= 0) {
+    dup2(real_stderr, STDERR_FILENO);
+    close(std::exchange(real_stderr, -1));
+    std::rewind(held);
     char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, held_stderr))
+    while (const std::size_t n = pass_on ? std::fread(buffer, 1, sizeof buffer, held) : 0)
       std::fwrite(buffer, 1, n, stderr);
   }
-  std::fclose(held_stderr);
-  held_stderr = nullptr;
-#else
-  (void)pass_on;
-#endif
+  if (held)
+    std::fclose(std::exchange(held, nullptr));
 }
 
 // Says in one line why no display could be opened, and leaves with status 1.
@@ -82,12 +43,9 @@ void releaseStderr(bool pass_on) {
   std::_Exit(1);
 }
 
-// The platform named by -platform, which Qt prefers to QT_QPA_PLATFORM.
-QByteArray platform_option;
-
-void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &text) {
   if (type != QtFatalMsg) {
-    held->append({type, context.category, text});
+    qt_handler(type, context, text);
     return;
   }
   const QByteArray platform =
@@ -110,30 +68,24 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-DisplayGuard::DisplayGuard(int argc, char *argv[]) {
-  for (int i = 1; i + 1 < argc; ++i) {
+std::unique_ptr<QApplication> openDisplay(int &argc, char *argv[]) {
+  for (int i = 1; i + 1 < argc; ++i)
     if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
       platform_option = argv[i + 1];
+  std::fflush(stderr);
+  held = std::tmpfile();
+  if (held && (real_stderr = dup(STDERR_FILENO)) >= 0 && dup2(fileno(held), STDERR_FILENO) < 0) {
+    close(real_stderr);
+    real_stderr = -1;
   }
-  held = new QList<HeldMessage>;
-  previous_ = qInstallMessageHandler(holdOrGiveUp);
-  holdStderr();
-}
-
-void DisplayGuard::release() {
-  if (!held)
-    return;
+  qt_handler = qInstallMessageHandler(onMessage);
+  auto application = std::make_unique<QApplication>(argc, argv);
   // A platform without a framebuffer (linuxfb, eglfs) starts with no screen.
-  if (QGuiApplication::instance() && QGuiApplication::screens().isEmpty())
+  if (QGuiApplication::screens().isEmpty())
     giveUp("the platform \"" + QGuiApplication::platformName().toLocal8Bit() + "\" has no screen");
-  qInstallMessageHandler(previous_);
+  qInstallMessageHandler(qt_handler);
   releaseStderr(true);
-  for (const HeldMessage &message : *held) {
-    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-    previous_(message.type, context, message.text);
-  }
-  delete held;
-  held = nullptr;
+  return application;
 }
 
-} // namespace movla
+} // namespace movla::qt

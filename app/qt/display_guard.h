@@ -2,33 +2,22 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Qt ends a program that cannot open a display with qFatal, which aborts and
-// dumps core after several lines of advice. While a DisplayGuard lives (that
-// is, while QApplication is being created) Qt's messages are held back, and
-// so is everything else written to standard error: the libraries under Qt
-// print their own complaints (libwayland a line of its own when
-// XDG_RUNTIME_DIR is not set). If Qt gives up, or starts a platform with no
-// screen to show a window on, one line says why and the program exits with
-// status 1. Once released, the held output goes out as usual.
+// Qt 6.4 ends a program that cannot open a display with qFatal, which aborts
+// and dumps core after several lines of advice, and the libraries under Qt
+// print complaints of their own (libwayland a line when XDG_RUNTIME_DIR is
+// not set). While the application is being created, standard error is held
+// back; if Qt gives up, or starts a platform with no screen to show a window
+// on, one line says why and the program exits with status 1. Otherwise
+// what was held goes out as usual.
 
-#include <QtGlobal>
+#include <QApplication>
 
-namespace movla {
+#include <memory>
 
-class DisplayGuard {
-public:
-  /// Takes the command line to name the platform that -platform asks for.
-  DisplayGuard(int argc, char *argv[]);
-  ~DisplayGuard() { release(); }
-  DisplayGuard(const DisplayGuard &) = delete;
-  DisplayGuard &operator=(const DisplayGuard &) = delete;
+namespace movla::qt {
 
-  /// Restores Qt's message handler and standard error, and passes on what
-  /// was held; or, when the application has no screen, gives up.
-  void release();
+/// The application, on the display the environment and the command line
+/// name; `argc` and `argv` must outlive it, as for QApplication.
+std::unique_ptr<QApplication> openDisplay(int &argc, char *argv[]);
 
-private:
-  QtMessageHandler previous_ = nullptr;
-};
-
-} // namespace movla
+} // namespace movla::qt

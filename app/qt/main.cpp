@@ -6,17 +6,13 @@
 #include "display_guard.h"
 #include "open_window.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[]) {
-  if (const auto status = movla::answerCommandLine(argc, argv))
+  if (const auto status = movla::qt::answerCommandLine(argc, argv))
     return *status;
-  movla::DisplayGuard guard(argc, argv);
-  QApplication app(argc, argv);
-  guard.release();
-  movla::setApplicationInfo();
+  const auto application = movla::qt::openDisplay(argc, argv);
+  movla::qt::setApplicationInfo();
 
-  const auto window = movla::ui::openCalculator();
+  const auto window = movla::qt::openCalculator();
   window->show();
   return QApplication::exec();
 }

@@ -26,7 +26,7 @@ namespace {
 QWidget *window = nullptr;
 
 QLineEdit *box(movla::Field field) {
-  return movla::ui::control<QLineEdit>(window, movla::field_name(field));
+  return movla::qt::control<QLineEdit>(window, movla::field_name(field));
 }
 
 // One iteration is one focus change between Cents_Change and Ref_Freq1, as a
@@ -96,8 +96,8 @@ int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  movla::setApplicationInfo();
-  const auto opened = movla::ui::openCalculator();
+  movla::qt::setApplicationInfo();
+  const auto opened = movla::qt::openCalculator();
   QWidget &calculator = *opened;
   window = &calculator;
   calculator.show();

@@ -77,7 +77,7 @@ class tst_AppInfo : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { movla::setApplicationInfo(); }
+  void initTestCase() { movla::qt::setApplicationInfo(); }
 
   void programReportsTheLibrarysVersion() {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral(MOVLA_EXPECTED_NAME));

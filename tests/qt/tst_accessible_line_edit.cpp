@@ -49,12 +49,12 @@ private slots:
 
 private:
   void open(const QLocale &locale) {
-    window_ = movla::ui::openCalculator(locale);
+    window_ = movla::qt::openCalculator(locale);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
   QLineEdit *box(const QString &name) const {
-    return movla::ui::control<QLineEdit>(window_.get(), name.toStdString());
+    return movla::qt::control<QLineEdit>(window_.get(), name.toStdString());
   }
 
   std::unique_ptr<QWidget> window_;

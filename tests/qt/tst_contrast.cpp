@@ -37,8 +37,8 @@ QPalette dark(const QString &name) {
 
 std::unique_ptr<QWidget> open(const QString &window) {
   if (window == u"fAbout")
-    return movla::ui::openAbout();
-  return movla::ui::openCalculator(QLocale::c());
+    return movla::qt::openAbout();
+  return movla::qt::openCalculator(QLocale::c());
 }
 
 double contrast(QRgb a, QRgb b) {
@@ -110,7 +110,7 @@ private:
 };
 
 void tst_Contrast::initTestCase() {
-  movla::setApplicationInfo();
+  movla::qt::setApplicationInfo();
   QApplication::setCursorFlashTime(0); // a steady cursor, for grabs that match
   desktop_ = QApplication::palette();
 }

@@ -4,9 +4,10 @@
 // The About window on its own: layout, texts, pictures, and how it closes.
 
 #include "application.h"
+#include "fAbout.h"
 #include "open_window.h"
-#include "placement.h"
 #include "ui_test_support.h"
+#include "window_rules.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -27,7 +28,6 @@ private slots:
   void init();
   void cleanup();
 
-  void controlsStandWhereTheTablePutsThem_data();
   void controlsStandWhereTheTablePutsThem();
   void windowHasItsCaptionSizeAndColour();
   void labelsHaveTheirTextsFontsAndColours_data();
@@ -48,44 +48,20 @@ private:
 };
 
 void tst_fAbout::initTestCase() {
-  movla::setApplicationInfo();
+  movla::qt::setApplicationInfo();
   QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
 }
 
 void tst_fAbout::init() {
-  about_ = movla::ui::openAbout();
+  about_ = movla::qt::openAbout();
 }
 
 void tst_fAbout::cleanup() {
   about_.reset();
 }
 
-void tst_fAbout::controlsStandWhereTheTablePutsThem_data() {
-  movla::test::layoutColumns();
-  const auto row = movla::test::layoutRow;
-  row("Shape1", 0, -15, 6150, 495);
-  row("Label10", 825, 0, 1170, 450);
-  row("Label11", 3345, 135, 2175, 255);
-  row("Picture1", 0, 465, 540, 4200);
-  row("Picture2", 5715, 465, 405, 4200);
-  row("lbl_Version", 540, 465, 5205, 270);
-  row("Label1", 540, 975, 5205, 375);
-  row("Label4", 540, 1365, 5205, 285);
-  row("Label2", 540, 1650, 5205, 330);
-  row("Label3", 540, 2235, 5205, 390);
-  row("Label5", 540, 2790, 5205, 360);
-  row("Label7", 540, 3180, 5205, 270);
-  row("Label6", 540, 3480, 5205, 285);
-  row("Label8", 540, 3810, 5205, 255);
-  row("Label9", 540, 4410, 5205, 255);
-  row("lbl_Disclaimer", 0, 4665, 6150, 765);
-  row("bDone", 0, 5385, 6150, 300);
-}
-
 void tst_fAbout::controlsStandWhereTheTablePutsThem() {
-  QFETCH(QString, name);
-  QFETCH(QRect, twips);
-  movla::test::verifyPlacement(about_.get(), name, twips);
+  movla::test::verifyLayout(about_.get(), movla::ui::fAbout::description);
 }
 
 void tst_fAbout::windowHasItsCaptionSizeAndColour() {
@@ -94,10 +70,12 @@ void tst_fAbout::windowHasItsCaptionSizeAndColour() {
   QCOMPARE(about_->size(), QSize(411, 380));
   QCOMPARE(about_->palette().color(QPalette::Window), QColor(192, 192, 192));
   QVERIFY(!about_->windowIcon().isNull());
-  // Centred on the screen, as far as it fits (at scale 2 it does not).
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  QCOMPARE(about_->frameGeometry().topLeft(),
-           movla::ui::framePosition(about_->frameGeometry().size(), screen));
+  // Centred in the screen's work area where it fits (at scale 2 it does not).
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect frame = about_->frameGeometry();
+  const movla::ui::PixelRect placed = movla::ui::frame_rect(
+      frame.width(), frame.height(), {area.x(), area.y(), area.width(), area.height()});
+  QCOMPARE(frame.topLeft(), QPoint(placed.left, placed.top));
   // The band is beneath the two title labels.
   QCOMPARE(about_->children().indexOf(control("Shape1")), 0);
 }

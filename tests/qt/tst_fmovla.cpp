@@ -7,9 +7,10 @@
 
 #include "application.h"
 #include "controls.h"
+#include "fMovla.h"
 #include "open_window.h"
-#include "placement.h"
 #include "ui_test_support.h"
+#include "window_rules.h"
 
 #include <movla/calculator.h>
 
@@ -22,7 +23,9 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 using movla::test::textWidth;
 using movla::test::whenModalOpens;
@@ -43,11 +46,8 @@ private slots:
   void init();
   void cleanup();
 
-  void controlsStandWhereTheTablesPutThem_data();
   void controlsStandWhereTheTablesPutThem();
   void windowHasItsCaptionSizeAndColours();
-  void windowOpensWhereItCanBeReached_data();
-  void windowOpensWhereItCanBeReached();
   void controlsHaveTheirFontsAndColours_data();
   void controlsHaveTheirFontsAndColours();
   void bandsLieBeneathEverything();
@@ -82,10 +82,10 @@ private slots:
 
 private:
   QLineEdit *box(std::string_view name) const {
-    return movla::ui::control<QLineEdit>(window_.get(), name);
+    return movla::qt::control<QLineEdit>(window_.get(), name);
   }
   QPushButton *button(std::string_view name) const {
-    return movla::ui::control<QPushButton>(window_.get(), name);
+    return movla::qt::control<QPushButton>(window_.get(), name);
   }
   QStringList fieldTexts() const {
     QStringList texts;
@@ -105,13 +105,13 @@ private:
 };
 
 void tst_fMovla::initTestCase() {
-  movla::setApplicationInfo();
+  movla::qt::setApplicationInfo();
   // Point sizes become pixels at 96 logical dots per inch, as the layout assumes.
   QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
 }
 
 void tst_fMovla::init() {
-  window_ = movla::ui::openCalculator(QLocale::c());
+  window_ = movla::qt::openCalculator(QLocale::c());
   showAndActivate(window_.get());
 }
 
@@ -123,44 +123,8 @@ void tst_fMovla::cleanup() {
   QVERIFY2(!modal, "a modal window was left open");
 }
 
-void tst_fMovla::controlsStandWhereTheTablesPutThem_data() {
-  movla::test::layoutColumns();
-  const auto row = movla::test::layoutRow;
-  row("Shape1", 0, 0, 10125, 660);
-  row("lblC_Hz", 135, 75, 5640, 345);
-  row("lblCents", 135, 1170, 1770, 345);
-  row("Cents_Change", 1875, 1170, 1080, 350);
-  row("lblRef_FReq", 3270, 1170, 2505, 345);
-  row("Ref_Freq1", 5775, 1170, 1080, 350);
-  row("Label8", 7305, 1170, 1770, 345);
-  row("Label4", 8310, 765, 300, 345);
-  row("Freq_More", 8700, 765, 1400, 350);
-  row("Label3", 8355, 1620, 195, 345);
-  row("Freq_Less", 8700, 1620, 1400, 350);
-  row("Line1", 0, 2430, 10125, 30); // 2 pixels thick
-  row("Shape2", 0, 2430, 10125, 660);
-  row("lblHz_C", 135, 2550, 5640, 345);
-  row("Label5", 8850, 3165, 1065, 345);
-  row("Label2", 135, 3660, 1380, 345);
-  row("New_Frequency", 1875, 3705, 1080, 350);
-  row("Label1", 3255, 3675, 2505, 345);
-  row("Ref_Freq2", 5775, 3705, 1080, 350);
-  row("Label7", 7305, 3735, 1380, 345);
-  row("Cents_New", 8700, 3705, 1400, 350);
-  row("Label9", 7305, 4215, 1380, 345);
-  row("Semitones_New", 8700, 4215, 1400, 350);
-  row("Label10", 7305, 4695, 1380, 345);
-  row("Octaves_New", 8700, 4695, 1400, 350);
-  row("Line2", 0, 5487, 10125, 30);
-  row("Shape3", 0, 5490, 10125, 660);
-  row("bExit", 150, 5640, 1500, 350);
-  row("bAbout", 8445, 5640, 1500, 350);
-}
-
 void tst_fMovla::controlsStandWhereTheTablesPutThem() {
-  QFETCH(QString, name);
-  QFETCH(QRect, twips);
-  movla::test::verifyPlacement(window_.get(), name, twips);
+  movla::test::verifyLayout(window_.get(), movla::ui::fMovla::description);
 }
 
 void tst_fMovla::windowHasItsCaptionSizeAndColours() {
@@ -174,28 +138,12 @@ void tst_fMovla::windowHasItsCaptionSizeAndColours() {
   QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
   QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
   QVERIFY(window_->maximumSize().width() > 676);
-}
-
-void tst_fMovla::windowOpensWhereItCanBeReached_data() {
-  QTest::addColumn<QSize>("frame");
-  QTest::addColumn<QRect>("available");
-  QTest::addColumn<QPoint>("topLeft");
-  const QRect screen(0, 0, 1280, 1024);
-  QTest::newRow("fits") << QSize(676, 409) << screen << QPoint(302, 307);
-  QTest::newRow("below a panel") << QSize(676, 409) << QRect(0, 28, 1280, 996) << QPoint(302, 321);
-  // A large font or scale factor: the title bar and the labels' starts stay
-  // on the screen, and the window is centred the way it still fits.
-  QTest::newRow("too wide") << QSize(1410, 860) << screen << QPoint(0, 82);
-  QTest::newRow("too tall") << QSize(676, 1100) << screen << QPoint(302, 0);
-  QTest::newRow("too large, right screen")
-      << QSize(2028, 1227) << QRect(1280, 24, 1024, 744) << QPoint(1280, 24);
-}
-
-void tst_fMovla::windowOpensWhereItCanBeReached() {
-  QFETCH(QSize, frame);
-  QFETCH(QRect, available);
-  QFETCH(QPoint, topLeft);
-  QCOMPARE(movla::ui::framePosition(frame, available), topLeft);
+  // Centred in the screen's work area.
+  const QRect area = window_->screen()->availableGeometry();
+  const QRect frame = window_->frameGeometry();
+  const movla::ui::PixelRect placed = movla::ui::frame_rect(
+      frame.width(), frame.height(), {area.x(), area.y(), area.width(), area.height()});
+  QCOMPARE(frame.topLeft(), QPoint(placed.left, placed.top));
 }
 
 void tst_fMovla::controlsHaveTheirFontsAndColours_data() {
@@ -378,9 +326,21 @@ void tst_fMovla::startsInCentsChangeWithTextSelected() {
 }
 
 void tst_fMovla::tabVisitsControlsInTabIndexOrder() {
-  const QStringList order{"Cents_Change", "Ref_Freq1", "Freq_Less", "New_Frequency",
-                          "Ref_Freq2",    "Cents_New", "bExit",     "Semitones_New",
-                          "Octaves_New",  "bAbout",    "Freq_More", "Cents_Change"};
+  // State: the focus in Cents_Change. Action: Tab once round the window,
+  // then Shift+Tab. Expected: every text box and button, each once, in
+  // rising tab index from the one Cents_Change has, on from the lowest after
+  // the highest; Shift+Tab goes back one.
+  std::vector<const movla::ui::Control *> stops;
+  for (const movla::ui::Control &row : movla::ui::fMovla::description.controls)
+    if (row.kind == movla::ui::Kind::TextBox || row.kind == movla::ui::Kind::Button)
+      stops.push_back(&row);
+  std::ranges::sort(stops, {}, &movla::ui::Control::tab_index);
+  QStringList order;
+  for (const movla::ui::Control *stop : stops)
+    order << QString::fromUtf8(stop->name);
+  const qsizetype first = order.indexOf(QStringLiteral("Cents_Change"));
+  order = order.mid(first) + order.mid(0, first + 1);
+
   QStringList visited{QApplication::focusWidget()->objectName()};
   for (qsizetype i = 1; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -389,7 +349,7 @@ void tst_fMovla::tabVisitsControlsInTabIndexOrder() {
   QCOMPARE(visited, order);
 
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Freq_More"));
+  QCOMPARE(QApplication::focusWidget()->objectName(), order[order.size() - 2]);
 }
 
 void tst_fMovla::gainingFocusSelectsWholeText_data() {
@@ -677,7 +637,7 @@ void tst_fMovla::switchingApplicationRunsNoPass() {
 }
 
 void tst_fMovla::commaLocaleReadsAndWritesCommas() {
-  window_ = movla::ui::openCalculator(QLocale(QLocale::German, QLocale::Germany));
+  window_ = movla::qt::openCalculator(QLocale(QLocale::German, QLocale::Germany));
   showAndActivate(window_.get());
   QCOMPARE(fieldTexts(), QStringList({"100", "440", "415", "440", "466,16", "415,30", "-101,27",
                                       "-1,01", "-0,08"}));

@@ -45,13 +45,13 @@ private slots:
 
 private:
   QLineEdit *open(const QString &locale, const QString &input) {
-    window_ = movla::ui::openCalculator(QLocale(locale));
+    window_ = movla::qt::openCalculator(QLocale(locale));
     window_->show();
     [&] { QVERIFY(QTest::qWaitForWindowActive(window_.get())); }();
     return box(input.toStdString());
   }
   QLineEdit *box(std::string_view name) const {
-    return movla::ui::control<QLineEdit>(window_.get(), name);
+    return movla::qt::control<QLineEdit>(window_.get(), name);
   }
   QStringList shownResults() const {
     QStringList texts;

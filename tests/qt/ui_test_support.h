@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Helpers shared by the window tests: the layout tables' rows, answering
+// Helpers shared by the window tests: where the controls stand, answering
 // modal windows without blocking in exec(), and checking that a control's
 // text fits it.
+
+#include "form.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -16,33 +18,34 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
+#include <utility>
 
 namespace movla::test {
 
-/// The layout tables are drawn up in twips; the tests convert on their own
-/// rather than trusting the code under test to do it.
-inline QRect pixelRect(const QRect &twips) {
-  const auto pixels = [](int t) { return qRound(t / 15.0); };
-  return {pixels(twips.left()), pixels(twips.top()), pixels(twips.width()), pixels(twips.height())};
-}
-
-/// The columns of a layout table: a control's name and its rectangle in twips.
-inline void layoutColumns() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QRect>("twips");
-}
-
-/// One row of a layout table, as the window's table gives it.
-inline void layoutRow(const char *name, int left, int top, int width, int height) {
-  QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-}
-
-/// Checks that the direct child of `window` named `name` stands at `twips`.
-inline void verifyPlacement(const QWidget *window, const QString &name, const QRect &twips) {
-  const auto *control = window->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
-  QVERIFY2(control, qPrintable(name));
-  QCOMPARE(control->geometry(), pixelRect(twips));
+/// Checks that every control of `window` stands at the rectangle its row of
+/// `description` gives it: in logical pixels at 96 dots per inch, and within
+/// Qt's rounding of a pixel at the dots per inch the screen really has
+/// (144 at QT_SCALE_FACTOR=1.5).
+inline void verifyLayout(const QWidget *window, const ui::WindowDescription &description) {
+  const qreal ratio = window->devicePixelRatioF();
+  const int dpi = qRound(96 * ratio);
+  for (const ui::Control &row : description.controls) {
+    const auto *control =
+        window->findChild<QWidget *>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+    QVERIFY2(control, row.name);
+    const ui::PixelRect logical = ui::pixel_rect(row);
+    QCOMPARE(control->geometry(), QRect(logical.left, logical.top, logical.width, logical.height));
+    const ui::PixelRect device = ui::pixel_rect(row, dpi);
+    const QRectF drawn(QPointF(control->geometry().topLeft()) * ratio,
+                       QSizeF(control->size()) * ratio);
+    for (const auto &[shown, given] :
+         {std::pair(drawn.left(), device.left), std::pair(drawn.top(), device.top),
+          std::pair(drawn.width(), device.width), std::pair(drawn.height(), device.height)})
+      QVERIFY2(std::abs(shown - given) <= 1,
+               qPrintable(QStringLiteral("%1 at %2 dpi").arg(row.name).arg(dpi)));
+  }
 }
 
 /// Calls `answer` with the next modal window once it is showing. Whatever

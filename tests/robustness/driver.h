@@ -24,7 +24,7 @@
 namespace movla::test {
 
 inline QLineEdit *box(QWidget *window, Field field) {
-  return ui::control<QLineEdit>(window, field_name(field));
+  return qt::control<QLineEdit>(window, field_name(field));
 }
 
 inline std::string decimalSeparator() {

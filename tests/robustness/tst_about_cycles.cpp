@@ -17,7 +17,7 @@ class AboutCycles : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { movla::setApplicationInfo(); }
+  void initTestCase() { movla::qt::setApplicationInfo(); }
   void thousandOpeningsLeaveNoWidgets();
 };
 
@@ -25,7 +25,7 @@ private slots:
 // Action: About, then Done, 1,000 times.
 // Expected: as many live widgets as before, the inputs and results unchanged.
 void AboutCycles::thousandOpeningsLeaveNoWidgets() {
-  const auto calculator = movla::ui::openCalculator();
+  const auto calculator = movla::qt::openCalculator();
   QWidget &window = *calculator;
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));

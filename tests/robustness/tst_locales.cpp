@@ -44,13 +44,13 @@ void Locales::initTestCase() {
   sep_ = qEnvironmentVariable("MOVLA_EXPECTED_SEPARATOR");
   QVERIFY(!sep_.isEmpty());
   QCOMPARE(QString::fromStdString(movla::test::decimalSeparator()), sep_);
-  movla::setApplicationInfo();
+  movla::qt::setApplicationInfo();
 }
 
 // State: a new calculator window.
 // Expected: the defaults and their results, written with the locale's separator.
 void Locales::startsWithTheDefaultsWorkedOut() {
-  const auto calculator = movla::ui::openCalculator();
+  const auto calculator = movla::qt::openCalculator();
   QWidget &window = *calculator;
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -100,7 +100,7 @@ void Locales::readsWhatTheUserTypes() {
   QFETCH(QString, reference);
   QFETCH(QString, more);
   QFETCH(QString, less);
-  const auto calculator = movla::ui::openCalculator();
+  const auto calculator = movla::qt::openCalculator();
   QWidget &window = *calculator;
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));

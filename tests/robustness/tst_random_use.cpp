@@ -91,7 +91,7 @@ private:
 };
 
 void RandomUse::initTestCase() {
-  movla::setApplicationInfo();
+  movla::qt::setApplicationInfo();
   std::uint64_t seed = std::random_device{}();
   if (const QByteArray given = qgetenv("MOVLA_RANDOM_SEED"); !given.isEmpty())
     seed = given.toULongLong();
@@ -152,7 +152,7 @@ QString RandomUse::check(const movla::MemoryFields &before) const {
 //           pass would change no input (nor any result, when the pass reset
 //           nothing); no modal box is left open.
 void RandomUse::twentyThousandActionsKeepTheWindowConsistent() {
-  const auto calculator = movla::ui::openCalculator();
+  const auto calculator = movla::qt::openCalculator();
   QWidget &window = *calculator;
   window_ = &window;
   window.show();

@@ -3,12 +3,10 @@
 
 #include "accessibility.h"
 
-#include "line_layout.h"
+#include "text_box.h"
 
 #include <QAccessibleWidget>
 #include <QFontInfo>
-#include <QLineEdit>
-#include <QMetaMethod>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -16,20 +14,18 @@
 #include <tuple>
 #include <utility>
 
-namespace movla::ui {
+namespace movla::qt {
 
 namespace {
 
-class AccessibleLineEdit final : public QAccessibleWidget,
-                                 public QAccessibleTextInterface,
-                                 public QAccessibleEditableTextInterface {
+using Boundary = QAccessible::TextBoundaryType;
+
+class AccessibleTextBox final : public QAccessibleWidget,
+                                public QAccessibleTextInterface,
+                                public QAccessibleEditableTextInterface {
 public:
-  explicit AccessibleLineEdit(QLineEdit *edit)
-      : QAccessibleWidget(edit, QAccessible::EditableText) {
-    for (const QMetaMethod signal : {QMetaMethod::fromSignal(&QLineEdit::textChanged),
-                                     QMetaMethod::fromSignal(&QLineEdit::returnPressed)})
-      addControllingSignal(QString::fromLatin1(signal.methodSignature()));
-  }
+  explicit AccessibleTextBox(QLineEdit *edit)
+      : QAccessibleWidget(edit, QAccessible::EditableText) {}
 
   void *interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface)
@@ -40,29 +36,17 @@ public:
   }
 
   QString text(QAccessible::Text type) const override {
-    QString text = type == QAccessible::Value ? shown() : QAccessibleWidget::text(type);
-    if (text.isEmpty() && type == QAccessible::Description)
-      text = edit()->placeholderText();
-    return text;
-  }
-
-  void setText(QAccessible::Text type, const QString &text) override {
-    if (type == QAccessible::Value)
-      replaceText(0, characterCount(), text);
-    else
-      QAccessibleWidget::setText(type, text);
+    return type == QAccessible::Value ? shown() : QAccessibleWidget::text(type);
   }
 
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.readOnly = edit()->isReadOnly();
     state.editable = !state.readOnly;
-    state.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
     state.selectableText = true;
     return state;
   }
 
-  // Text, as the box shows it: a password box gives its mask characters.
   int characterCount() const override { return static_cast<int>(shown().size()); }
 
   QString text(int startOffset, int endOffset) const override {
@@ -71,20 +55,16 @@ public:
     return shown.mid(start, end - start);
   }
 
-  // Qt's own answers to these three (QAccessibleTextInterface's) never
-  // return for a word or a sentence at the end of the text, so every
-  // boundary is answered here, none handed on.
-  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                           int *endOffset) const override {
-    return piece(offset, boundary, -1, startOffset, endOffset);
+  // Qt 6.4's own answers to these three never return for a word or a
+  // sentence at the end of the text: every boundary is answered here.
+  QString textBeforeOffset(int offset, Boundary boundary, int *start, int *end) const override {
+    return piece(offset, boundary, -1, start, end);
   }
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                       int *endOffset) const override {
-    return piece(offset, boundary, 0, startOffset, endOffset);
+  QString textAtOffset(int offset, Boundary boundary, int *start, int *end) const override {
+    return piece(offset, boundary, 0, start, end);
   }
-  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                          int *endOffset) const override {
-    return piece(offset, boundary, 1, startOffset, endOffset);
+  QString textAfterOffset(int offset, Boundary boundary, int *start, int *end) const override {
+    return piece(offset, boundary, 1, start, end);
   }
 
   // One run over the whole text, whatever the offset: a line edit has no
@@ -96,20 +76,13 @@ public:
     const QFontInfo font(edit()->font());
     QString family = font.family();
     family.remove(QLatin1Char(';')).remove(QLatin1Char(':')).remove(QLatin1Char('"'));
-    const QPalette &palette = edit()->palette();
-    const auto rgb = [](const QColor &colour) {
-      return QStringLiteral("rgb(%1,%2,%3)")
-          .arg(colour.red())
-          .arg(colour.green())
-          .arg(colour.blue());
-    };
-    return QStringLiteral("font-family:\"%1\";font-size:%2pt;font-weight:%3;font-style:%4;"
-                          "color:%5;background-color:%6;")
-        .arg(family)
-        .arg(font.pointSizeF())
-        .arg(font.weight())
-        .arg(font.italic() ? QStringLiteral("italic") : QStringLiteral("normal"))
-        .arg(rgb(palette.color(QPalette::Text)), rgb(palette.color(QPalette::Base)));
+    const QColor text = edit()->palette().color(QPalette::Text);
+    const QColor back = edit()->palette().color(QPalette::Base);
+    return QString::asprintf("font-family:\"%s\";font-size:%spt;font-weight:%d;font-style:%s;"
+                             "color:rgb(%d,%d,%d);background-color:rgb(%d,%d,%d);",
+                             qUtf8Printable(family), qPrintable(QString::number(font.pointSizeF())),
+                             font.weight(), font.italic() ? "italic" : "normal", text.red(),
+                             text.green(), text.blue(), back.red(), back.green(), back.blue());
   }
 
   int cursorPosition() const override { return edit()->cursorPosition(); }
@@ -141,16 +114,16 @@ public:
 
   // The box lays its text out in one line of its own font and scrolls it
   // to keep the cursor in view; a copy of that line, placed where the box
-  // reports its cursor, gives every character's place.
+  // draws it, gives every character's place.
   QRect characterRect(int offset) const override {
     if (offset < 0 || offset >= characterCount())
       return {};
-    const Line line(edit());
-    const qreal left = line.x(offset);
-    const qreal right = line.x(offset + 1);
-    const QRect rect(QPoint(static_cast<int>(std::floor(std::min(left, right))), line.top),
-                     QPoint(static_cast<int>(std::ceil(std::max(left, right))) - 1,
-                            line.top + static_cast<int>(std::ceil(line.height())) - 1));
+    const LineLayout line(edit());
+    const auto [left, right] = std::minmax({line.x(offset), line.x(offset + 1)});
+    const auto top = static_cast<int>(line.origin.y());
+    const QRect rect(QPoint(static_cast<int>(std::floor(left)), top),
+                     QPoint(static_cast<int>(std::ceil(right)) - 1,
+                            top + static_cast<int>(std::ceil(line.line().height())) - 1));
     return rect.translated(edit()->mapToGlobal(QPoint(0, 0)));
   }
 
@@ -159,9 +132,9 @@ public:
     const QPoint local = edit()->mapFromGlobal(point);
     if (!edit()->rect().contains(local) || characterCount() == 0)
       return -1;
-    const Line line(edit());
+    const LineLayout line(edit());
     const int offset =
-        line.text.line().xToCursor(local.x() - line.origin, QTextLine::CursorOnCharacter);
+        line.line().xToCursor(local.x() - line.origin.x(), QTextLine::CursorOnCharacter);
     return std::clamp(offset, 0, characterCount() - 1);
   }
 
@@ -191,23 +164,6 @@ public:
   }
 
 private:
-  // The box's line of text, laid out as the box lays it out, with `origin`
-  // the box's x of the line's start.
-  struct Line {
-    LineLayout text;
-    qreal origin = 0;
-    int top = 0;
-
-    explicit Line(QLineEdit *edit) : text(edit) {
-      // The box reports its cursor as a rectangle centred on it.
-      const QRectF cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRectF();
-      origin = cursor.center().x() - text.line().cursorToX(edit->cursorPosition());
-      top = static_cast<int>(cursor.top());
-    }
-    qreal x(int offset) const { return origin + text.line().cursorToX(offset); }
-    qreal height() const { return text.line().height(); }
-  };
-
   QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
   QString shown() const { return edit()->displayText(); }
 
@@ -218,28 +174,24 @@ private:
   // stands for the end of the text and -2 for the caret; any other offset
   // outside the text has no piece, reported as -1 to -1. Where a piece is
   // empty its ends meet where it would be.
-  QString piece(int offset, QAccessible::TextBoundaryType boundary, int step, int *startOffset,
-                int *endOffset) const {
+  QString piece(int offset, Boundary boundary, int step, int *start, int *end) const {
     const QString shown = this->shown();
     const int count = static_cast<int>(shown.size());
-    if (offset == -1)
-      offset = count;
-    else if (offset == -2)
-      offset = cursorPosition();
-    *startOffset = *endOffset = -1;
+    offset = offset == -1 ? count : offset == -2 ? cursorPosition() : offset;
+    *start = *end = -1;
     if (offset < 0 || offset > count)
       return {};
-    std::pair<int, int> range{0, count};
+    auto range = step < 0   ? std::pair(0, 0)
+                 : step > 0 ? std::pair(count, count)
+                            : std::pair(0, count);
     if (boundary == QAccessible::CharBoundary) {
       range = character(shown, offset);
       if (step < 0)
         range = range.first == 0 ? std::pair(0, 0) : character(shown, range.first - 1);
       else if (step > 0)
         range = character(shown, range.second);
-    } else if (step != 0) {
-      range = step < 0 ? std::pair(0, 0) : std::pair(count, count);
     }
-    std::tie(*startOffset, *endOffset) = range;
+    std::tie(*start, *end) = range;
     return shown.mid(range.first, range.second - range.first);
   }
 
@@ -266,17 +218,14 @@ private:
 };
 
 QAccessibleInterface *create(const QString &, QObject *object) {
-  auto *edit = qobject_cast<QLineEdit *>(object);
-  // A spin box speaks for its own line edit, as Qt arranges it.
-  if (!edit || edit->objectName() == QLatin1String("qt_spinbox_lineedit"))
-    return nullptr;
-  return new AccessibleLineEdit(edit);
+  auto *box = qobject_cast<TextBox *>(object);
+  return box ? new AccessibleTextBox(box) : nullptr;
 }
 
 } // namespace
 
-void installAccessibleLineEdit() {
+void installAccessibleTextBox() {
   QAccessible::installFactory(&create);
 }
 
-} // namespace movla::ui
+} // namespace movla::qt

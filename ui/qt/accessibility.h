@@ -4,27 +4,27 @@
 #pragma once
 // What a screen reader is told about a text box.
 //
-// Qt's own accessible interface for QLineEdit answers every text-attribute
-// query with an empty run at the asked offset. Orca joins those runs into
-// [0, length - 1) and speaks every value one character short ("44" for 440).
-// Qt's class is private and not exported, so it can be neither fixed nor
-// subclassed here: the boxes get an interface of our own, built on Qt's
-// public accessibility API, that reports one attribute run over the whole
-// text (a line edit draws it in one font and one colour) and otherwise
-// answers as Qt's does, or better: character extents that follow the box's
-// alignment and scrolling, edits by an assistive tool that respect the
-// read-only state and go onto the box's undo stack, and the word, sentence
-// or line at an offset from code of its own, as Qt's public code for them
-// never returns at the end of the text and so hangs the program. Qt already tells AT-SPI
-// when a box's text changes, read-only or not, through this interface too.
+// The boxes answer through an interface of our own, built on Qt's public
+// accessibility API, because Qt's own for QLineEdit is private, cannot be
+// subclassed, and misleads a reader:
+// - Qt 6.4's QLineEdit interface answers every text-attribute query with an
+//   empty run at the offset asked, which Orca joins into [0, length - 1)
+//   and so speaks every value one character short ("44" for 440); here one
+//   run covers the whole text, drawn in one font and one colour.
+// - Qt 6.4's QAccessibleTextInterface never returns from a word or sentence
+//   query at the end of the text, which hangs the program; every piece is
+//   answered here, none handed on.
+// It also places every character where the box draws it, follows the box's
+// scrolling, and lets a reader edit only an input, through the box's undo
+// stack. Qt tells AT-SPI of every text change through it too.
 
-namespace movla::ui {
+namespace movla::qt {
 
-/// Makes every QLineEdit created from now on answer screen readers through
+/// Makes every TextBox created from now on answer screen readers through
 /// this interface. Qt asks the factory installed last first, so this must
 /// follow the QApplication, which installs Qt's own; and Qt drops every
 /// factory with the application. buildControls() therefore calls it for
 /// every window: a second call costs a list lookup.
-void installAccessibleLineEdit();
+void installAccessibleTextBox();
 
-} // namespace movla::ui
+} // namespace movla::qt

@@ -7,26 +7,15 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
-#include <QImage>
 #include <QImageReader>
 #include <QPixmap>
-#include <QString>
 
-namespace movla {
+namespace movla::qt {
 
 void setApplicationInfo() {
   QCoreApplication::setApplicationName(QString::fromUtf8(product_name));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(product_version));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(app_id));
-
-  // Liberation Sans has Arial's advance widths, so texts laid out for Arial
-  // fit their labels. "MS Sans Serif" is a bitmap face found only on Windows;
-  // Liberation Sans runs a little wider, so the controls that ask for it
-  // condense it to 95% (controls.cpp), and every label still holds its text
-  // (checked by the window tests).
-  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
   QApplication::setWindowIcon(programIcon());
 }
@@ -36,7 +25,7 @@ QIcon programIcon() {
   QIcon icon;
   const QDir icons(QStringLiteral(":/movla/icons"));
   for (const QString &name : icons.entryList(QDir::Files)) {
-    // Qt's own PNG reader, named: left to detect the format, Qt loads every
+    // Qt's own PNG reader, named: left to detect the format, Qt 6.4 loads every
     // image-format plugin to probe the data, which costs start-up more than
     // the decoding itself.
     QImageReader reader(icons.filePath(name), "png");
@@ -52,4 +41,4 @@ QIcon programIcon() {
   return icon;
 }
 
-} // namespace movla
+} // namespace movla::qt

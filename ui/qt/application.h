@@ -2,19 +2,18 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Process-wide settings that both windows rely on; main() calls this once,
-// right after creating the QApplication.
+// Process-wide settings; main() calls this once, right after creating the
+// QApplication.
 
 #include <QIcon>
 
-namespace movla {
+namespace movla::qt {
 
-/// Sets the application's name and version and maps the window fonts
-/// ("MS Sans Serif", "Arial") onto metric-compatible Liberation fonts.
+/// Sets the application's name, version, desktop file and window icon.
 void setApplicationInfo();
 
 /// The program's icon, from the PNGs embedded in the binary; as the
 /// application's icon it is every window's icon.
 QIcon programIcon();
 
-} // namespace movla
+} // namespace movla::qt

@@ -4,29 +4,21 @@
 #include "colours.h"
 
 #include "colour_rule.h"
-
-#include <QEvent>
-#include <QObject>
-#include <QPalette>
-#include <QWidget>
+#include "controls.h"
 
 #include <vector>
 
-namespace movla::ui {
+namespace movla::qt {
 
 namespace {
 
+using namespace ui;
+
 // The palette role that stands for each system colour.
 QPalette::ColorRole roleOf(SystemColour colour) {
-  switch (colour) {
-  case SystemColour::WindowBackground:
-    return QPalette::Base;
-  case SystemColour::WindowText:
-    return QPalette::Text;
-  case SystemColour::ButtonText:
-    return QPalette::ButtonText;
-  }
-  return QPalette::NoRole;
+  constexpr QPalette::ColorRole roles[] = {QPalette::Base, QPalette::Text, QPalette::ButtonText};
+  static_assert(std::size(roles) == system_colour_count);
+  return roles[static_cast<std::size_t>(colour)];
 }
 
 Rgb rgbOf(const QColor &colour) {
@@ -34,119 +26,60 @@ Rgb rgbOf(const QColor &colour) {
           static_cast<std::uint8_t>(colour.blue())};
 }
 
-class Painter : public QObject {
-public:
-  Painter(std::span<const Control> table, std::span<QWidget *const> widgets, QWidget *window)
-      : QObject(window), table_(table), widgets_(widgets.begin(), widgets.end()), window_(window),
-        background_(window->palette().color(QPalette::Window)) {
-    window->installEventFilter(this);
-  }
+} // namespace
 
-  void apply() {
-    queued_ = false;
-    painting_ = true;
-    if (window_->palette().color(QPalette::Window) != background_) {
-      QPalette palette = window_->palette();
-      palette.setColor(QPalette::Window, background_);
-      window_->setPalette(palette);
-    }
-    // Back to the palettes the theme and the window give the controls, which
-    // the system colours are read from.
-    for (std::size_t row = 0; row < table_.size(); ++row)
-      if (table_[row].kind != Kind::Button)
-        widgets_[row]->setPalette(QPalette());
-    decide();
-    for (std::size_t row = 0; row < table_.size(); ++row)
-      paint(row);
-    painting_ = false;
+void paintReadable(const WindowDescription &description, QWidget *window) {
+  QPalette background = window->palette();
+  background.setColor(QPalette::Window, qColor(description.back));
+  window->setPalette(background);
+  // Back to the palettes the theme and the window give the controls, which
+  // the system colours are read from.
+  const std::span<const Control> table = description.controls;
+  std::vector<QWidget *> widgets;
+  for (const Control &row : table) {
+    widgets.push_back(control<QWidget>(window, row.name));
+    if (row.kind != Kind::Button)
+      widgets.back()->setPalette(QPalette());
   }
+  const auto live = [&](const Painted &painted) {
+    const QWidget *widget = painted.row == window_row ? window : widgets[painted.row];
+    return rgbOf(widget->palette().color(roleOf(painted.colour.system)));
+  };
+  const PinnedColours pinned = pinned_colours(colour_pairs(table, description.back), live);
 
-protected:
-  bool eventFilter(QObject *watched, QEvent *event) override {
-    // A new desktop palette reaches the window as PaletteChange. Qt then
-    // passes it on to the controls, and some platform themes (qt6ct) give it
-    // to every widget themselves, the window included, wiping the colours
-    // painted here; so they are painted again once all that is delivered. The
-    // PaletteChange that painting the window's own background sends is not
-    // another change.
-    if (watched == window_ && event->type() == QEvent::PaletteChange && !painting_ && !queued_) {
-      queued_ = true;
-      QMetaObject::invokeMethod(this, &Painter::apply, Qt::QueuedConnection);
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
-private:
-  QBrush brush(const Colour &colour, const QWidget *widget) const {
-    if (colour.source == Colour::Source::Rgb)
-      return qColor(colour.rgb);
-    if (pinned_[static_cast<std::size_t>(colour.system)])
-      return qColor(classic_light(colour.system));
-    return widget->palette().brush(roleOf(colour.system));
-  }
-
-  void decide() {
-    const auto pairs = colour_pairs(table_, rgbOf(background_));
-    pinned_ = pinned_colours(pairs, [this](const Painted &painted) {
-      const QWidget *widget = painted.row == window_row ? window_ : widgets_[painted.row];
-      return rgbOf(widget->palette().color(roleOf(painted.colour.system)));
-    });
-  }
-
-  void paint(std::size_t row) {
-    const Control &control = table_[row];
-    QWidget *widget = widgets_[row];
+  // A text box's text and background, a label's text, and what a band, a
+  // picture or a label fills with its back colour, a line with its fore.
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    const Control &control = table[row];
+    QWidget *widget = widgets[row];
     QPalette palette = widget->palette();
     const auto set = [&](QPalette::ColorRole role, const Colour &colour) {
-      if (colour.source != Colour::Source::None)
-        palette.setBrush(role, brush(colour, widget));
+      if (colour.source == Colour::Source::Rgb)
+        palette.setBrush(role, qColor(colour.rgb));
+      else if (colour.source == Colour::Source::System)
+        palette.setBrush(role, pinned[static_cast<std::size_t>(colour.system)]
+                                   ? QBrush(qColor(classic_light(colour.system)))
+                                   : widget->palette().brush(roleOf(colour.system)));
     };
-    const auto fill = [&](const Colour &colour) {
-      if (colour.source == Colour::Source::None)
-        return;
-      const QPalette::ColorRole role =
-          colour.source == Colour::Source::System ? roleOf(colour.system) : QPalette::Window;
-      set(role, colour);
-      widget->setBackgroundRole(role);
-      widget->setAutoFillBackground(true);
-    };
-    switch (control.kind) {
-    case Kind::Band:
-    case Kind::Picture:
-      fill(control.back);
-      break;
-    case Kind::Line:
-      fill(control.fore);
-      break;
-    case Kind::Label:
-      set(QPalette::WindowText, control.fore);
-      fill(control.back);
-      break;
-    case Kind::TextBox:
+    if (control.kind == Kind::Button)
+      continue;
+    if (control.kind == Kind::TextBox) {
       set(QPalette::Text, control.fore);
       set(QPalette::Base, control.back);
-      break;
-    case Kind::Button:
-      return;
+    } else {
+      if (control.kind == Kind::Label)
+        set(QPalette::WindowText, control.fore);
+      const Colour &fill = control.kind == Kind::Line ? control.fore : control.back;
+      if (fill.source != Colour::Source::None) {
+        const QPalette::ColorRole role =
+            fill.source == Colour::Source::System ? roleOf(fill.system) : QPalette::Window;
+        set(role, fill);
+        widget->setBackgroundRole(role);
+        widget->setAutoFillBackground(true);
+      }
     }
     widget->setPalette(palette);
   }
-
-  std::span<const Control> table_;
-  std::vector<QWidget *> widgets_;
-  QWidget *window_;
-  // Both windows paint their own background, before their controls are built.
-  QColor background_;
-  bool painting_ = false;
-  bool queued_ = false;
-  PinnedColours pinned_;
-};
-
-} // namespace
-
-void paintReadable(std::span<const Control> table, std::span<QWidget *const> widgets,
-                   QWidget *window) {
-  (new Painter(table, widgets, window))->apply();
 }
 
-} // namespace movla::ui
+} // namespace movla::qt

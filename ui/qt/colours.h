@@ -4,22 +4,18 @@
 #pragma once
 // Each control painted in its row's colours on the desktop's palette, with
 // the system colours mapped to the palette's roles and kept readable by the
-// rule of colour_rule.h, applied again whenever the window's palette changes,
-// so a switch of the desktop theme shows at once. The selection and the focus
-// frame stay as the theme paints them.
+// rule of colour_rule.h. The window paints again whenever its palette
+// changes, so a switch of the desktop theme shows at once. The selection
+// and the focus frame stay as the theme paints them.
 
-#include "controls.h"
-
-#include <span>
+#include "form.h"
 
 class QWidget;
 
-namespace movla::ui {
+namespace movla::qt {
 
-/// Paints `widgets[i]`, the control of `table[i]` in `window`, in the row's
-/// colours, now and whenever the window's palette changes. The table must
-/// outlive the window.
-void paintReadable(std::span<const Control> table, std::span<QWidget *const> widgets,
-                   QWidget *window);
+/// Paints `window`, built from `description`, and its controls in their
+/// rows' colours.
+void paintReadable(const ui::WindowDescription &description, QWidget *window);
 
-} // namespace movla::ui
+} // namespace movla::qt

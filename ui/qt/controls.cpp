@@ -4,85 +4,64 @@
 #include "controls.h"
 
 #include "accessibility.h"
-#include "colours.h"
-#include "result_box.h"
 #include "text_box.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
-#include <QWidget>
 
-#include <algorithm>
 #include <vector>
 
-namespace movla::ui {
-
-QRect pixelRect(const Control &control) {
-  const PixelRect rect = pixel_rect(control);
-  return {rect.left, rect.top, rect.width, rect.height};
-}
+namespace movla::qt {
 
 namespace {
 
-QString textOf(const Control &control) {
-  return QString::fromUtf8(control.text);
-}
-
 // Labels hold their text at the top, text boxes in the middle.
-Qt::Alignment alignmentOf(const Control &control, Qt::Alignment vertical) {
-  switch (control.align) {
-  case Align::Left:
-    return Qt::AlignLeft | vertical;
-  case Align::Centre:
-    return Qt::AlignHCenter | vertical;
-  case Align::Right:
-    return Qt::AlignRight | vertical;
-  }
-  return vertical;
+Qt::Alignment alignmentOf(const ui::Control &control, Qt::Alignment vertical) {
+  constexpr Qt::AlignmentFlag horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+  return horizontal[static_cast<std::size_t>(control.align)] | vertical;
 }
 
-QFont fontOf(const Font &font) {
-  QFont qfont(QString::fromUtf8(font.family));
+QFont fontOf(const ui::Font &font) {
+  const ui::FontFace face = ui::font_face(font.family);
+  QStringList families{QString::fromUtf8(font.family)};
+  for (const char *family : face.families)
+    families << QString::fromUtf8(family);
+  QFont qfont;
+  qfont.setFamilies(families);
   qfont.setPointSizeF(font.points);
   qfont.setBold(font.bold);
   qfont.setItalic(font.italic);
-  // Liberation Sans stands in for the bitmap face "MS Sans Serif" (see
-  // setApplicationInfo) and runs a little wider at the same pixel size;
-  // condensed by 5% it keeps every text within the controls laid out for it.
-  if (qfont.family() == QLatin1String("MS Sans Serif"))
-    qfont.setStretch(95);
+  qfont.setStretch(face.stretch);
   return qfont;
 }
 
-QWidget *create(const Control &control, QWidget *window) {
+QWidget *create(const ui::Control &control, QWidget *window) {
+  const QString text = QString::fromUtf8(control.text);
   switch (control.kind) {
-  case Kind::Band:
-  case Kind::Line:
+  case ui::Kind::Band:
+  case ui::Kind::Line:
     return new QFrame(window);
-  case Kind::Label: {
-    auto *label = new QLabel(textOf(control), window);
+  case ui::Kind::Label: {
+    auto *label = new QLabel(text, window);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignmentOf(control, Qt::AlignTop));
-    label->setWordWrap((control.options & WordWrap) != 0);
+    label->setWordWrap((control.options & ui::WordWrap) != 0);
     return label;
   }
-  case Kind::TextBox: {
-    auto *box = (control.options & ReadOnly) ? new ResultBox(textOf(control), window)
-                                             : new SingleLineEdit(textOf(control), window);
+  case ui::Kind::TextBox: {
+    auto *box = new TextBox(control, window);
     box->setAlignment(alignmentOf(control, Qt::AlignVCenter));
-    box->setReadOnly((control.options & ReadOnly) != 0);
+    box->setReadOnly((control.options & ui::ReadOnly) != 0);
+    box->setMaxLength(ui::max_length);
     return box;
   }
-  case Kind::Button:
-    return new QPushButton(textOf(control), window);
-  case Kind::Picture: {
+  case ui::Kind::Button:
+    return new QPushButton(text, window);
+  case ui::Kind::Picture: {
     auto *picture = new QLabel(window);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap pixmap(QStringLiteral(":/movla/") + textOf(control));
+    const QPixmap pixmap(QStringLiteral(":/movla/") + text);
     // The pictures are built into the program: one that is not is a fault
     // of the build, to be named rather than shown as a blank.
     if (pixmap.isNull())
@@ -97,37 +76,30 @@ QWidget *create(const Control &control, QWidget *window) {
 
 } // namespace
 
-void buildControls(std::span<const Control> table, QWidget *window) {
-  installAccessibleLineEdit(); // before the first box: Qt keeps a box's first interface
+void buildControls(std::span<const ui::Control> table, QWidget *window) {
+  installAccessibleTextBox(); // before the first box: Qt keeps a box's first interface
   std::vector<QWidget *> widgets;
-  std::vector<std::pair<int, QWidget *>> tabStops;
-  std::vector<QWidget *> bands;
-  for (const Control &control : table) {
+  for (const ui::Control &control : table) {
     QWidget *widget = widgets.emplace_back(create(control, window));
     widget->setObjectName(QString::fromUtf8(control.name));
-    widget->setGeometry(pixelRect(control));
-    if (control.kind != Kind::Band && control.kind != Kind::Line)
+    const ui::PixelRect rect = ui::pixel_rect(control);
+    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+    if (control.kind != ui::Kind::Band && control.kind != ui::Kind::Line)
       widget->setFont(fontOf(control.font));
-    if (control.kind == Kind::Band)
-      bands.push_back(widget);
-    if (control.tab_index != no_tab_index && (widget->focusPolicy() & Qt::TabFocus))
-      tabStops.emplace_back(control.tab_index, widget);
   }
-  paintReadable(table, widgets, window);
-
   // Lowered last first, so that the bands keep their table order beneath everything.
-  for (auto band = bands.rbegin(); band != bands.rend(); ++band)
-    (*band)->lower();
+  for (std::size_t row = table.size(); row-- > 0;)
+    if (table[row].kind == ui::Kind::Band)
+      widgets[row]->lower();
 
-  std::ranges::sort(tabStops, {}, &std::pair<int, QWidget *>::first);
-  for (std::size_t i = 1; i < tabStops.size(); ++i)
-    QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+  QWidget *previous = nullptr;
+  for (const std::size_t row : ui::tab_order(table)) {
+    if (!ui::takes_focus(table[row].kind))
+      continue;
+    if (previous)
+      QWidget::setTabOrder(previous, widgets[row]);
+    previous = widgets[row];
+  }
 }
 
-void missingControl(const QWidget *window, std::string_view name, const char *type) {
-  const QByteArray controlName(name.data(), static_cast<qsizetype>(name.size()));
-  qFatal("%s has no %s named \"%s\"", qPrintable(window->objectName()), type,
-         controlName.constData());
-}
-
-} // namespace movla::ui
+} // namespace movla::qt

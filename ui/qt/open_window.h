@@ -7,11 +7,10 @@
 
 #include <QDialog>
 #include <QLocale>
-#include <QWidget>
 
 #include <memory>
 
-namespace movla::ui {
+namespace movla::qt {
 
 /// `locale` gives the decimal separator the user reads and types.
 std::unique_ptr<QWidget> openCalculator(const QLocale &locale = QLocale::system());
@@ -19,4 +18,4 @@ std::unique_ptr<QWidget> openCalculator(const QLocale &locale = QLocale::system(
 /// About, modal over `parent`: exec() shows it until Done closes it.
 std::unique_ptr<QDialog> openAbout(QWidget *parent = nullptr);
 
-} // namespace movla::ui
+} // namespace movla::qt

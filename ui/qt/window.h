@@ -4,45 +4,52 @@
 #pragma once
 // Any window of ui/ on Qt Widgets.
 //
-// FormWindow builds a WindowDescription into a host widget (a QWidget, or a
+// Window builds a WindowDescription into a host widget (a QWidget, or a
 // QDialog for a modal window): caption, client size, background, the
-// controls of its table (controls.h) with their accessible texts. It then
-// routes each control's events to the window's handlers, a Form, and does
-// for them what they ask through the Toolkit interface. It lives as a child
-// of the host, made before the controls so that it also goes before them: a
-// box that loses the focus as it is destroyed reaches no handler.
+// controls of its table (controls.h) with their accessible texts. It tells
+// the window's ui::WindowRules what the user does (focus moves, a click's
+// release, button presses, Enter and Escape) and does what the handlers ask
+// through the Toolkit interface. It lives as a child of the host, made
+// before the controls so that it also goes before them: a box that loses
+// the focus as it is destroyed reaches no handler.
 
-#include "form.h"
-#include "toolkit.h"
+#include "controls.h"
+#include "open_window.h"
+#include "text_box.h"
 
 #include <QObject>
 
 #include <memory>
 
-class QLineEdit;
-class QWidget;
+namespace movla::qt {
 
-namespace movla::ui {
-
-class FormWindow final : public QObject, public Toolkit {
+class Window final : public QObject, public ui::Toolkit {
 public:
   /// Builds `description` into `host`, which must have no children yet,
-  /// and places it centred on its screen.
-  FormWindow(const WindowDescription &description, QWidget *host);
-  ~FormWindow() override;
+  /// and places it on its screen, About on its opener's.
+  Window(const ui::WindowDescription &description, QWidget *host);
 
-  /// Binds the controls' events to `form` and runs its Form_Load; then
-  /// gives the focus to the first control, as a move inside the window.
-  void start(std::unique_ptr<Form> form);
+  /// Binds the handlers and runs Form_Load; the first control takes the
+  /// focus as the window is first shown.
+  void start(std::unique_ptr<ui::Form> form) {
+    rules_.bind(std::move(form));
+    rules_.load();
+  }
 
-  void set_tooltip(std::string_view control, std::string_view text) override;
+  void set_tooltip(std::string_view control, std::string_view text) override {
+    qt::control<QWidget>(host_, control)->setToolTip(qString(text));
+  }
   std::string text(std::string_view control) const override;
   void set_text(std::string_view control, std::string_view text) override;
   void replace_text(std::string_view control, std::string_view text) override;
-  void select_whole_text(std::string_view control) override;
-  void set_focus(std::string_view control) override;
-  bool ask(const Question &question) override;
-  void show_about() override;
+  void select_whole_text(std::string_view control) override {
+    qt::control<TextBox>(host_, control)->selectWholeText();
+  }
+  void set_focus(std::string_view control) override {
+    qt::control<QWidget>(host_, control)->setFocus(Qt::OtherFocusReason);
+  }
+  bool ask(const ui::Question &question) override;
+  void show_about() override { openAbout(host_)->exec(); }
   void close() override;
   void quit() override;
 
@@ -50,18 +57,14 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  void run(std::string_view control, Event event);
-  static void selectWholeText(QLineEdit *box);
+  void paint();
+  void place();
 
-  const WindowDescription &description_;
   QWidget *host_;
-  std::unique_ptr<Form> form_;
-  // The box a mouse click is focusing while its GotFocus handler runs.
-  QLineEdit *focusingByMouse_ = nullptr;
-  // The input that a mouse click just focused and selected; its selection
-  // is redone once the click has been handled, because the click itself
-  // places the cursor.
-  QLineEdit *clickedInto_ = nullptr;
+  ui::WindowRules rules_;
+  bool painting_ = false; // the colours are being painted, or will be
+  bool shown_ = false;    // the window has been shown
+  bool framed_ = false;   // and placed again once its frame was known
 };
 
-} // namespace movla::ui
+} // namespace movla::qt
