@@ -15,7 +15,7 @@ namespace {
 struct Calculator final : ui::Form {
   Calculator(Window &window, const QLocale &locale)
       : fields(window, ui::fMovla::description.controls),
-        form(window, fields, locale.decimalPoint().toStdString()) {}
+        form(window, fields, locale.decimalPoint().toStdString(), locale.name().toStdString()) {}
   void handle(std::string_view control, ui::Event event) override { form.handle(control, event); }
   bool handles(std::string_view control, ui::Event event) const override {
     return form.handles(control, event);
