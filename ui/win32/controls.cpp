@@ -20,7 +20,8 @@
 
 namespace movla::win32 {
 
-std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> table, HWND tooltip) {
+std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> table, HWND tooltip,
+                                   UINT dpi) {
   std::vector<Child> children;
   // Child ids start above IDOK (1) and IDCANCEL (2), which the dialog
   // manager sends for Enter and Escape.
@@ -38,9 +39,11 @@ std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> tab
                                  : SS_OWNERDRAW;
     const wchar_t *klass = box ? WC_EDITW : button ? WC_BUTTONW : WC_STATICW;
     // A picture's text names its image, which is nothing to show or speak.
+    // Made where it stands: a move for each would cost start-up a round trip.
+    const ui::PixelRect rect = ui::pixel_rect(row, static_cast<int>(dpi));
     HWND child = CreateWindowExW(
         box ? WS_EX_CLIENTEDGE : 0, klass, picture ? L"" : widen(row.text).c_str(),
-        WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+        WS_CHILD | WS_VISIBLE | style, rect.left, rect.top, rect.width, rect.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), GetModuleHandleW(nullptr), nullptr);
     children.push_back({&row, child, nullptr, picture ? load_picture(row.text) : nullptr});
     if (!box)
@@ -54,14 +57,15 @@ std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> tab
   return children;
 }
 
-void lay_out(std::span<Child> children, UINT dpi) {
+void lay_out(std::span<Child> children, UINT dpi, bool move) {
   const int scale = static_cast<int>(dpi);
   // Controls of one font share it: fewer fonts to make and match.
   std::map<std::tuple<std::string_view, double, bool, bool>, HFONT> fonts;
   std::set<HFONT> old;
   for (Child &child : children) {
     const ui::PixelRect rect = ui::pixel_rect(*child.row, scale);
-    MoveWindow(child.window, rect.left, rect.top, rect.width, rect.height, FALSE);
+    if (move)
+      MoveWindow(child.window, rect.left, rect.top, rect.width, rect.height, FALSE);
     const ui::Font &font = child.row->font;
     HFONT &shared = fonts[{font.family, font.points, font.bold, font.italic}];
     if (!shared)

@@ -29,9 +29,10 @@ struct Child {
 
 /// The children of `parent` made from `table`, not yet placed; the text
 /// boxes are the tools of `tooltip`, which asks `parent` for their texts.
-std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> table, HWND tooltip);
+std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> table, HWND tooltip,
+                                   UINT dpi);
 
-/// Places every child at its row's rectangle with its row's font, at `dpi`.
-void lay_out(std::span<Child> children, UINT dpi);
+/// Gives every child its row's font at `dpi`, and its rectangle when `move`.
+void lay_out(std::span<Child> children, UINT dpi, bool move = true);
 
 } // namespace movla::win32

@@ -43,9 +43,9 @@ Window::Window(const ui::WindowDescription &description, HWND owner)
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
                              instance, nullptr);
-  children_ = create_controls(window_, description.controls, tooltip_);
+  children_ = create_controls(window_, description.controls, tooltip_, dpi_);
   colours_.update(window_);
-  lay_out(children_, dpi_);
+  lay_out(children_, dpi_, false);
 }
 
 Window::~Window() {
@@ -188,8 +188,7 @@ void Window::run() {
       ui::frame_rect(frame.right - frame.left, frame.bottom - frame.top,
                      {area.left, area.top, area.right - area.left, area.bottom - area.top});
   SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(window_, SW_SHOW);
+               SWP_NOZORDER | SWP_SHOWWINDOW);
   UpdateWindow(window_);
   rules_.focus_first();
   MSG message;
