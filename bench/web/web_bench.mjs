@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The web page's figures, in headless Chromium:
-// - what the page transfers: index.html, the script and the module, gzipped;
+// - what the page transfers: index.html (which holds the script) and the
+//   module, gzipped (and movla.js, where an older build has it apart);
 // - load to results shown (first contentful paint: the calculator is
 //   hidden until its first pass is done) beside a static page with the same
 //   elements at the same places and no script, each load in a fresh
@@ -15,7 +16,7 @@
 
 import { createRequire } from 'node:module';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -29,6 +30,7 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 
 let total = 0;
 for (const name of ['index.html', 'movla.js', 'movla.wasm']) {
+  if (!existsSync(join(siteDir, name))) continue;
   const bytes = readFileSync(join(siteDir, name));
   const zipped = gzipSync(bytes, { level: 9 }).length;
   total += zipped;
