@@ -15,12 +15,12 @@
 //   node web_bench.mjs WEB_TREE [NATIVE_PASS_BENCH]
 
 import { createRequire } from 'node:module';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, fork } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { serve } from '../../tests/web/server.mjs';
 
 const [webTree, nativeBench] = process.argv.slice(2).map((a) => resolve(a));
 const runs = Number(process.env.MOVLA_BENCH_RUNS ?? 21);
@@ -45,7 +45,9 @@ const browser = await puppeteer.launch({
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
          '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
-const site = await serve({ '/': siteDir, '/static/': staticDir, '/bench/': join(webTree, 'bench', 'web') });
+const host = fork(join(dirname(fileURLToPath(import.meta.url)), 'serve_apart.mjs'),
+                 [JSON.stringify({ '/': siteDir, '/static/': staticDir, '/bench/': join(webTree, 'bench', 'web') })]);
+const site = { url: await new Promise((done) => host.once('message', done)) };
 
 // The static twin: the page as the calculator left it, without its script.
 {
@@ -147,6 +149,6 @@ if (nativeBench) {
 console.log(`LostFocus with its DOM reads and writes: ${(handler * 1000).toFixed(1)} µs (goal 200), median of ${runs} batches of 1000`);
 
 await browser.close();
-await site.close();
+host.disconnect();
 rmSync(user, { recursive: true, force: true });
 rmSync(staticDir, { recursive: true, force: true });
