@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The web page's figures, in headless Chromium:
-// - what the page transfers: index.html, the script and the module, gzipped;
+// - what the page transfers: index.html (which holds the script) and the
+//   module, gzipped (and movla.js, where an older build has it apart);
 // - load to results shown (first contentful paint: the calculator is
 //   hidden until its first pass is done) beside a static page with the same
 //   elements at the same places and no script, each load in a fresh
@@ -14,12 +15,12 @@
 //   node web_bench.mjs WEB_TREE [NATIVE_PASS_BENCH]
 
 import { createRequire } from 'node:module';
-import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { execFileSync, fork } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { serve } from '../../tests/web/server.mjs';
 
 const [webTree, nativeBench] = process.argv.slice(2).map((a) => resolve(a));
 const runs = Number(process.env.MOVLA_BENCH_RUNS ?? 21);
@@ -29,6 +30,7 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 
 let total = 0;
 for (const name of ['index.html', 'movla.js', 'movla.wasm']) {
+  if (!existsSync(join(siteDir, name))) continue;
   const bytes = readFileSync(join(siteDir, name));
   const zipped = gzipSync(bytes, { level: 9 }).length;
   total += zipped;
@@ -43,7 +45,9 @@ const browser = await puppeteer.launch({
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
          '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
-const site = await serve({ '/': siteDir, '/static/': staticDir, '/bench/': join(webTree, 'bench', 'web') });
+const host = fork(join(dirname(fileURLToPath(import.meta.url)), 'serve_apart.mjs'),
+                 [JSON.stringify({ '/': siteDir, '/static/': staticDir, '/bench/': join(webTree, 'bench', 'web') })]);
+const site = { url: await new Promise((done) => host.once('message', done)) };
 
 // The static twin: the page as the calculator left it, without its script.
 {
@@ -145,6 +149,6 @@ if (nativeBench) {
 console.log(`LostFocus with its DOM reads and writes: ${(handler * 1000).toFixed(1)} µs (goal 200), median of ${runs} batches of 1000`);
 
 await browser.close();
-await site.close();
+host.disconnect();
 rmSync(user, { recursive: true, force: true });
 rmSync(staticDir, { recursive: true, force: true });
