@@ -7,7 +7,9 @@
 // - load to results shown (first contentful paint: the calculator is
 //   hidden until its first pass is done) beside a static page with the same
 //   elements at the same places and no script, each load in a fresh
-//   context, the two interleaved;
+//   context, interleaved; and beside that static page with only the call
+//   that learns the browser's decimal separator, which the first
+//   NumberFormat of a page makes costly;
 // - a pass compiled to WebAssembly and run in the page, against the same
 //   source built natively (pass_bench.cpp);
 // - a LostFocus handler with its DOM reads and writes, in batches, as
@@ -16,7 +18,7 @@
 
 import { createRequire } from 'node:module';
 import { execFileSync, fork } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -61,6 +63,12 @@ const site = { url: await new Promise((done) => host.once('message', done)) };
     return `<!doctype html>\n${copy.outerHTML}`;
   });
   writeFileSync(join(staticDir, 'index.html'), html);
+  // The floor of a page that follows the browser's language: the static
+  // page with the one call the calculator's page makes to learn it.
+  mkdirSync(join(staticDir, 'language'));
+  writeFileSync(join(staticDir, 'language', 'index.html'), html.replace('</body>',
+    '<script type="module">window.decimal = new Intl.NumberFormat(navigator.languages)' +
+    ".formatToParts(1.5).find((part) => part.type === 'decimal');</script></body>"));
   await page.close();
 }
 
@@ -76,16 +84,23 @@ async function firstPaint(url) {
   await context.close();
   return painted;
 }
-const app = [], bare = [];
+// The three pages in turn, after a first round of each that warms the
+// server and the browser.
+const pages = { app: site.url, bare: `${site.url}static/`, language: `${site.url}static/language/` };
+const painted = { app: [], bare: [], language: [] };
 for (let i = 0; i < runs + 1; ++i) {
-  // A first round of each warms the server and the browser; then in turn.
-  const [a, b] = i % 2 ? [bare, app] : [app, bare];
-  const pa = await firstPaint(a === app ? site.url : `${site.url}static/`);
-  const pb = await firstPaint(b === app ? site.url : `${site.url}static/`);
-  if (i > 0) a.push(pa), b.push(pb);
+  const order = Object.keys(pages);
+  if (i % 2) order.reverse();
+  for (const name of order) {
+    const at = await firstPaint(pages[name]);
+    if (i > 0) painted[name].push(at);
+  }
 }
-console.log(`load to results: ${median(app).toFixed(1)} ms, the static page ${median(bare).toFixed(1)} ms: ` +
-            `${(median(app) / median(bare)).toFixed(2)}x (goal 1.2x), median of ${runs}`);
+const [app, bare, language] = [painted.app, painted.bare, painted.language].map(median);
+console.log(`load to results: ${app.toFixed(1)} ms, the static page ${bare.toFixed(1)} ms: ` +
+            `${(app / bare).toFixed(2)}x (goal 1.2x), median of ${runs}`);
+console.log(`  the static page with the page's one Intl.NumberFormat: ${language.toFixed(1)} ms, ` +
+            `${(language / bare).toFixed(2)}x`);
 
 const page = await browser.newPage();
 // The page keeps its module to itself: catch it as it is made.
