@@ -269,6 +269,10 @@ long_result)
   point Cents_New
   sleep 1
   ! wine "$probe" tip >/dev/null || fail "a result that fits has a tooltip"
+  # An input's tooltip says what to enter.
+  point Cents_Change
+  sleep 1
+  [ -n "$(wine "$probe" tip || true)" ] || fail "hovering an input shows no tooltip"
   ;;
 app_switch)
   # Switching to another program (Wine's Notepad) and back runs no pass.

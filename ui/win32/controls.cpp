@@ -48,8 +48,8 @@ std::vector<Child> create_controls(HWND parent, std::span<const ui::Control> tab
     children.push_back({&row, child, nullptr, picture ? load_picture(row.text) : nullptr});
     if (!box)
       continue;
-    extend_text_box(child);
-    TOOLINFOW tool(sizeof tool, TTF_IDISHWND | TTF_SUBCLASS, parent,
+    extend_text_box(child, tooltip);
+    TOOLINFOW tool(sizeof tool, TTF_IDISHWND, parent,
                    reinterpret_cast<UINT_PTR>(child), RECT{}, nullptr, LPSTR_TEXTCALLBACKW, 0,
                    nullptr);
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

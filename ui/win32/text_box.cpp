@@ -18,7 +18,16 @@ namespace movla::win32 {
 
 namespace {
 
-constexpr UINT_PTR subclass_id = 1;
+// The edit class's own procedure, which every box goes on to. A box is
+// subclassed by hand: comctl32's SetWindowSubclass (and a tooltip's
+// TTF_SUBCLASS) look the box's subclasses up in a window property for each
+// message, which under Wine 8.0 is a round trip to the wineserver: some 500
+// of them, a tenth of the start-up, before the window was first painted.
+WNDPROC edit_procedure = nullptr;
+
+LRESULT call_edit(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+  return CallWindowProcW(edit_procedure, box, message, wparam, lparam);
+}
 
 bool is_read_only(HWND box) {
   return (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
@@ -95,8 +104,13 @@ bool paint_cut(HWND box) {
   return true;
 }
 
-LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                               DWORD_PTR) {
+LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+    // The box's tooltip learns of the mouse from here.
+    MSG mouse{box, message, wparam, lparam, 0, {}};
+    SendMessageW(reinterpret_cast<HWND>(GetWindowLongPtrW(box, GWLP_USERDATA)), TTM_RELAYEVENT, 0,
+                 reinterpret_cast<LPARAM>(&mouse));
+  }
   switch (message) {
   case WM_PASTE: {
     // No text to paste (a picture, or nothing) leaves the box as it is.
@@ -115,13 +129,13 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
   case WM_SETFOCUS:
   case WM_KILLFOCUS: {
     const HWND outer = std::exchange(focus_partner, reinterpret_cast<HWND>(wparam));
-    const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
+    const LRESULT result = call_edit(box, message, wparam, lparam);
     focus_partner = outer;
     InvalidateRect(box, nullptr, TRUE);
     return result;
   }
   case WM_LBUTTONUP: {
-    const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
+    const LRESULT result = call_edit(box, message, wparam, lparam);
     const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
     SendMessageW(GetParent(box), box_released, LOWORD(selection) != HIWORD(selection),
                  reinterpret_cast<LPARAM>(box));
@@ -136,21 +150,20 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
   case WM_GETOBJECT: // the names are made before the box answers
     SendMessageW(GetParent(box), object_asked, 0, 0);
     break;
-  case WM_NCDESTROY:
-    RemoveWindowSubclass(box, box_procedure, subclass_id);
-    break;
   default:
     break;
   }
-  return DefSubclassProc(box, message, wparam, lparam);
+  return call_edit(box, message, wparam, lparam);
 }
 
 } // namespace
 
 HWND focus_partner = nullptr;
 
-void extend_text_box(HWND box) {
-  SetWindowSubclass(box, box_procedure, subclass_id, 0);
+void extend_text_box(HWND box, HWND tooltip) {
+  SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tooltip));
+  edit_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&box_procedure)));
   SendMessageW(box, EM_SETLIMITTEXT, ui::max_length, 0);
 }
 

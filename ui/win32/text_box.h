@@ -24,8 +24,9 @@ namespace movla::win32 {
 /// came up: wparam, whether the box now has a selection; lparam, the box.
 inline constexpr UINT box_released = WM_APP + 1;
 
-/// Adds the behaviours above to the edit `box`.
-void extend_text_box(HWND box);
+/// Adds the behaviours above to the edit `box`, whose tool in `tooltip`
+/// (TTF_IDISHWND, without TTF_SUBCLASS) it tells of the mouse.
+void extend_text_box(HWND box, HWND tooltip);
 
 /// During EN_SETFOCUS or EN_KILLFOCUS: the window that lost or gains the
 /// focus (null when it belongs to another application); else null.
