@@ -19,6 +19,8 @@ windows_own='^(kernel32|user32|gdi32|comctl32|ole32|msvcrt|advapi32|shell32|olea
 dlls=$(awk '/DLL Name:/ { print tolower($3) }' <<<"$headers")
 others=$(grep -vE "$windows_own" <<<"$dlls" || true)
 [ -z "$others" ] || fail "needs DLLs Windows does not ship: $others"
+# COM is for screen readers, loaded when the first one asks: not at every start.
+! grep -qxE 'ole32\.dll|oleaut32\.dll|oleacc\.dll' <<<"$dlls" || fail "loads COM at start"
 
 # Version strings are UTF-16 in the resource, each key followed by its value.
 strings -el "$exe" >"${TMPDIR:-/tmp}/movla-exe-strings.$$"
