@@ -10,8 +10,8 @@
 // box's accessible object reports. The annotations are made when the first
 // accessibility client asks the window or a box for its object
 // (WM_GETOBJECT), and ole32 is loaded and COM started only then: a program
-// that no screen reader reads starts without them. Where the service is missing (Wine
-// answers E_NOTIMPL) the boxes simply keep their defaults.
+// that no screen reader reads starts without them. Where the service is
+// missing (Wine answers E_NOTIMPL) the boxes simply keep their defaults.
 
 #include <windows.h>
 
